@@ -27,7 +27,8 @@ public:
     static Options bootMouse() { return {}; }
     static Options keyboard() { return {0x04D9, 0x1702, 0, 9, false, true}; }
 
-    explicit OtherHidDevice(Options options = {}) : options_(options) {}
+    OtherHidDevice() : OtherHidDevice(Options{}) {}
+    explicit OtherHidDevice(Options options) : options_(options) {}
 
     platform::HidAttributes attributes() const override {
         return {options_.vendorId, options_.productId, 0x0100};
