@@ -113,10 +113,10 @@ bool readReportDescriptor(int fd, std::vector<uint8_t>& out) {
     int size = 0;
     if (::ioctl(fd, HIDIOCGRDESCSIZE, &size) < 0 || size < 0) return false;
     auto descriptor = std::make_unique<hidraw_report_descriptor>();
-    descriptor->size = static_cast<uint32_t>(std::min(size, HID_MAX_DESCRIPTOR_SIZE));
+    // The kernel refuses requests of HID_MAX_DESCRIPTOR_SIZE or more.
+    descriptor->size = static_cast<uint32_t>(std::min(size, HID_MAX_DESCRIPTOR_SIZE - 1));
     if (::ioctl(fd, HIDIOCGRDESC, descriptor.get()) < 0) return false;
-    const uint32_t length = std::min<uint32_t>(descriptor->size, HID_MAX_DESCRIPTOR_SIZE);
-    out.assign(descriptor->value, descriptor->value + length);
+    out.assign(descriptor->value, descriptor->value + descriptor->size);
     return true;
 }
 
