@@ -11,7 +11,7 @@
 //
 // Thread safety: the system calls the device under its own lock; buttons,
 // faults and accessors may be used from any thread. The mouse never calls the
-// system while holding its own lock, except from inside a system call.
+// system while holding its own lock, so the two locks cannot deadlock.
 
 #include <array>
 #include <cstdint>
