@@ -27,6 +27,8 @@ std::uint8_t CpiLevelIndex(std::span<const std::uint8_t, 4> levels, int level) {
     return NibbleOf(levels[i / 2], i % 2);
 }
 
-int CpiValueOf(std::uint8_t index) { return index < 12 ? kCpiValues[index] : 0; }
+int CpiValueOf(std::uint8_t index) {
+    return index < 12 ? kCpiValues[index] : 0;
+}
 
 }  // namespace orvan

@@ -20,7 +20,9 @@ constexpr std::uint8_t NibblePair(std::uint8_t low, std::uint8_t high) {
 }
 
 // Two's complement offset bytes (X/Y offsets, move steps).
-constexpr int SignedOf(std::uint8_t byte) { return byte < 0x80 ? byte : byte - 256; }
+constexpr int SignedOf(std::uint8_t byte) {
+    return byte < 0x80 ? byte : byte - 256;
+}
 // Values outside -128..127 are held to that range.
 constexpr std::uint8_t SignedByte(int value) {
     if (value < -128) value = -128;

@@ -24,7 +24,9 @@ struct DataBuf {
 
     Byte& operator[](std::size_t offset) { return bytes[offset]; }
     Byte operator[](std::size_t offset) const { return bytes[offset]; }
-    std::span<Byte> section(ImageRegion r) { return std::span<Byte>(bytes).subspan(r.offset, r.length); }
+    std::span<Byte> section(ImageRegion r) {
+        return std::span<Byte>(bytes).subspan(r.offset, r.length);
+    }
     std::span<const Byte> section(ImageRegion r) const {
         return std::span<const Byte>(bytes).subspan(r.offset, r.length);
     }

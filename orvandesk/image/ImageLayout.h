@@ -74,18 +74,18 @@ constexpr std::size_t Option7 = 8;
 constexpr std::size_t SensorRegisters = 9;  // 33 bytes, 9..41
 constexpr std::size_t kSensorRegisterCount = 33;
 constexpr std::size_t LedEffectEnable = 42;
-constexpr std::size_t CpiSteps = 43;             // levels in use minus 1
-constexpr std::size_t CpiLevels = 44;            // 4 bytes, a nibble per level
-constexpr std::size_t BreathLower = 48;          // 2 bytes
-constexpr std::size_t BreathUpper = 50;          // 2 bytes
-constexpr std::size_t BreathLowerTime = 52;      // 2 bytes
-constexpr std::size_t BreathUpperTime = 54;      // 2 bytes
+constexpr std::size_t CpiSteps = 43;         // levels in use minus 1
+constexpr std::size_t CpiLevels = 44;        // 4 bytes, a nibble per level
+constexpr std::size_t BreathLower = 48;      // 2 bytes
+constexpr std::size_t BreathUpper = 50;      // 2 bytes
+constexpr std::size_t BreathLowerTime = 52;  // 2 bytes
+constexpr std::size_t BreathUpperTime = 54;  // 2 bytes
 constexpr std::size_t BreathStepTime = 56;
-constexpr std::size_t ColourTable = 57;          // 10 x RGB
-constexpr std::size_t CpiColours = 87;           // 8 x RGB
-constexpr std::size_t UsbProductString = 111;    // 16 single-byte characters
+constexpr std::size_t ColourTable = 57;        // 10 x RGB
+constexpr std::size_t CpiColours = 87;         // 8 x RGB
+constexpr std::size_t UsbProductString = 111;  // 16 single-byte characters
 constexpr std::size_t kUsbProductStringSize = 16;
-constexpr std::size_t ComboKeys = 127;           // 9 x 4 bytes
+constexpr std::size_t ComboKeys = 127;  // 9 x 4 bytes
 constexpr std::size_t VendorCheck = 163;
 
 // User section.
@@ -113,14 +113,22 @@ constexpr std::size_t PatchCheck = 1014;     // 2 bytes
 }  // namespace field
 
 // Offset of an entry inside its table.
-constexpr std::size_t ColourOffset(std::size_t k) { return field::ColourTable + 3 * (k - 1); }
+constexpr std::size_t ColourOffset(std::size_t k) {
+    return field::ColourTable + 3 * (k - 1);
+}
 constexpr std::size_t CpiColourOffset(std::size_t level) {
     return field::CpiColours + 3 * (level - 1);
 }
-constexpr std::size_t ComboKeyOffset(std::size_t k) { return field::ComboKeys + 4 * (k - 1); }
+constexpr std::size_t ComboKeyOffset(std::size_t k) {
+    return field::ComboKeys + 4 * (k - 1);
+}
 // k = 1..10.
-constexpr std::size_t XOffsetOffset(std::size_t k) { return field::XOffsets + (k - 1); }
-constexpr std::size_t YOffsetOffset(std::size_t k) { return field::YOffsets + (k - 1); }
+constexpr std::size_t XOffsetOffset(std::size_t k) {
+    return field::XOffsets + (k - 1);
+}
+constexpr std::size_t YOffsetOffset(std::size_t k) {
+    return field::YOffsets + (k - 1);
+}
 // Key entry k (1..12) of key set `profile` (0..2).
 constexpr std::size_t KeyEntryOffset(std::size_t profile, std::size_t k) {
     return kProfileRegions[profile].offset + kKeyEntrySize * (k - 1);

@@ -29,11 +29,16 @@ Byte SectionCheckByte(std::span<const Byte> bytesBeforeCheck) {
 }
 
 bool SectionCheckPasses(std::span<const Byte> section) {
-    return !section.empty() && SectionCheckByte(section.first(section.size() - 1)) == section.back();
+    return !section.empty() &&
+           SectionCheckByte(section.first(section.size() - 1)) == section.back();
 }
 
-void RecomputeVendorCheck(DataBuf& data) { Recompute(data, region::Vendor); }
-void RecomputeUserCheck(DataBuf& data) { Recompute(data, region::User); }
+void RecomputeVendorCheck(DataBuf& data) {
+    Recompute(data, region::Vendor);
+}
+void RecomputeUserCheck(DataBuf& data) {
+    Recompute(data, region::User);
+}
 void RecomputeProfileCheck(DataBuf& data, int profile) {
     Recompute(data, kProfileRegions[profile]);
 }
@@ -68,8 +73,14 @@ bool CheckUserSection(DataBuf& data, const DefaultsContext& context) {
     return false;
 }
 
-bool CheckProfile1Section(DataBuf& data) { return CheckProfileSection(data, 0); }
-bool CheckProfile2Section(DataBuf& data) { return CheckProfileSection(data, 1); }
-bool CheckProfile3Section(DataBuf& data) { return CheckProfileSection(data, 2); }
+bool CheckProfile1Section(DataBuf& data) {
+    return CheckProfileSection(data, 0);
+}
+bool CheckProfile2Section(DataBuf& data) {
+    return CheckProfileSection(data, 1);
+}
+bool CheckProfile3Section(DataBuf& data) {
+    return CheckProfileSection(data, 2);
+}
 
 }  // namespace orvan

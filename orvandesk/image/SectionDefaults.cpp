@@ -16,9 +16,9 @@ void Put(DataBuf& data, std::size_t offset, std::initializer_list<Byte> bytes) {
 }
 
 // Sensor registers 9..39; 40..41 depend on the LED package.
-constexpr Byte kSensorDefaults[] = {0x20, 0x35, 0x29, 0x10, 0x30, 0x1A, 0x00, 0x00, 0x45, 0x02, 0xEF,
-                                    0x10, 0xEF, 0x10, 0xEF, 0x10, 0xFF, 0x10, 0x50, 0x03, 0x01, 0x02,
-                                    0x48, 0x96, 0xFA, 0x20, 0x1E, 0x02, 0x01, 0x20, 0x00};
+constexpr Byte kSensorDefaults[] = {
+    0x20, 0x35, 0x29, 0x10, 0x30, 0x1A, 0x00, 0x00, 0x45, 0x02, 0xEF, 0x10, 0xEF, 0x10, 0xEF, 0x10,
+    0xFF, 0x10, 0x50, 0x03, 0x01, 0x02, 0x48, 0x96, 0xFA, 0x20, 0x1E, 0x02, 0x01, 0x20, 0x00};
 static_assert(sizeof(kSensorDefaults) == 31);
 
 // Colour table: red, orange, yellow, green, blue, spring green, cyan,
@@ -51,18 +51,24 @@ LedType LedTypeFromString(std::string_view text) {
 
 std::string_view LedTypeString(LedType type) {
     switch (type) {
-        case LedType::Sync: return "Sync";
-        case LedType::Nt: return "NT";
-        case LedType::Rgb: break;
+        case LedType::Sync:
+            return "Sync";
+        case LedType::Nt:
+            return "NT";
+        case LedType::Rgb:
+            break;
     }
     return "RGB";
 }
 
 LedType LedTypeOfLedMode(Byte ledMode) {
     switch (ledMode >> 6) {
-        case 0: return LedType::Rgb;
-        case 1: return LedType::Sync;
-        default: return LedType::Nt;
+        case 0:
+            return LedType::Rgb;
+        case 1:
+            return LedType::Sync;
+        default:
+            return LedType::Nt;
     }
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class BinFileTest : public ::testing::Test {
+class OrvanBinFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = fs::temp_directory_path() /
@@ -26,7 +26,8 @@ protected:
     fs::path Write(const std::string& name, const std::vector<Byte>& bytes) {
         const fs::path path = dir_ / name;
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return path;
     }
     static std::vector<Byte> Read(const fs::path& path) {
@@ -43,7 +44,7 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(BinFileTest, SaveAlwaysAppendsBin) {
+TEST_F(OrvanBinFileTest, SaveAlwaysAppendsBin) {
     EXPECT_EQ(BinSavePath(dir_ / "backup"), dir_ / "backup.bin");
     EXPECT_EQ(BinSavePath(dir_ / "backup.bin"), dir_ / "backup.bin.bin");
 
@@ -54,7 +55,7 @@ TEST_F(BinFileTest, SaveAlwaysAppendsBin) {
     EXPECT_EQ(Read(saved.path), std::vector<Byte>(image.begin(), image.end()));
 }
 
-TEST_F(BinFileTest, SaveReplacesAnExistingFileAndLeavesNoTemporary) {
+TEST_F(OrvanBinFileTest, SaveReplacesAnExistingFileAndLeavesNoTemporary) {
     Write("backup.bin", std::vector<Byte>(5000, 0x11));
     const WorkingImage image = Image();
     ASSERT_TRUE(SaveBinFile(dir_ / "backup", image).ok);
@@ -62,14 +63,14 @@ TEST_F(BinFileTest, SaveReplacesAnExistingFileAndLeavesNoTemporary) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
 }
 
-TEST_F(BinFileTest, SaveFailureIsReported) {
+TEST_F(OrvanBinFileTest, SaveFailureIsReported) {
     const BinFileResult result = SaveBinFile(dir_ / "missing" / "backup", Image());
     EXPECT_FALSE(result.ok);
     EXPECT_NE(result.message.find("backup.bin"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "missing"));
 }
 
-TEST_F(BinFileTest, LoadReadsBackWhatWasSaved) {
+TEST_F(OrvanBinFileTest, LoadReadsBackWhatWasSaved) {
     const WorkingImage image = Image();
     ASSERT_TRUE(SaveBinFile(dir_ / "backup", image).ok);
     WorkingImage loaded{};
@@ -79,7 +80,7 @@ TEST_F(BinFileTest, LoadReadsBackWhatWasSaved) {
     EXPECT_EQ(loaded, image);
 }
 
-TEST_F(BinFileTest, LoadRefusesFilesWithoutTheMarker) {
+TEST_F(OrvanBinFileTest, LoadRefusesFilesWithoutTheMarker) {
     std::vector<Byte> unmarked(2048, 0x00);
     unmarked[495] = 0xFF;
     std::vector<Byte> shortMarked(300, 0xE0);  // marker position not in the file
@@ -87,8 +88,9 @@ TEST_F(BinFileTest, LoadRefusesFilesWithoutTheMarker) {
         const char* name;
         std::vector<Byte> bytes;
     };
-    for (const Case& c : {Case{"unmarked.bin", unmarked}, Case{"short.bin", shortMarked},
-                          Case{"empty.bin", {}}, Case{"just-short.bin", std::vector<Byte>(495, 0xE0)}}) {
+    for (const Case& c :
+         {Case{"unmarked.bin", unmarked}, Case{"short.bin", shortMarked}, Case{"empty.bin", {}},
+          Case{"just-short.bin", std::vector<Byte>(495, 0xE0)}}) {
         SCOPED_TRACE(c.name);
         WorkingImage image = Image();
         const WorkingImage before = image;
@@ -99,7 +101,7 @@ TEST_F(BinFileTest, LoadRefusesFilesWithoutTheMarker) {
     }
 }
 
-TEST_F(BinFileTest, LoadOfAMissingFileSaysSo) {
+TEST_F(OrvanBinFileTest, LoadOfAMissingFileSaysSo) {
     WorkingImage image = Image();
     const BinFileResult result = LoadBinFile(dir_ / "nothing.bin", image);
     EXPECT_FALSE(result.ok);
@@ -107,7 +109,7 @@ TEST_F(BinFileTest, LoadOfAMissingFileSaysSo) {
     EXPECT_EQ(image, Image());
 }
 
-TEST_F(BinFileTest, ShortAndLongFiles) {
+TEST_F(OrvanBinFileTest, ShortAndLongFiles) {
     // 496 bytes with the marker: read as far as the file goes.
     std::vector<Byte> shortFile(496, 0x22);
     shortFile[495] = 0xE0;

@@ -35,7 +35,7 @@ std::string ReadText(const std::string& path) {
 const std::string kBuilt = ORVAN_BUILT_IMAGE_DIR;
 const std::string kSource = ORVAN_IMAGE_SOURCE_DIR;
 
-class DefaultImage : public ::testing::Test {
+class OrvanDefaultImage : public ::testing::Test {
 protected:
     void SetUp() override {
         const std::vector<Byte> bytes = ReadFile(kBuilt + "/ORVANDATA_CFG1.bin");
@@ -53,13 +53,13 @@ protected:
     WorkingImage image_{};
 };
 
-TEST_F(DefaultImage, ThreeIdenticalImages) {
+TEST_F(OrvanDefaultImage, ThreeIdenticalImages) {
     const std::vector<Byte> first(image_.begin(), image_.end());
     EXPECT_EQ(ReadFile(kBuilt + "/ORVANDATA_CFG2.bin"), first);
     EXPECT_EQ(ReadFile(kBuilt + "/ORVANDATA_CFG3.bin"), first);
 }
 
-TEST_F(DefaultImage, IdentityAndReserveBlock) {
+TEST_F(OrvanDefaultImage, IdentityAndReserveBlock) {
     EXPECT_EQ(ReadBe16(image_, field::UsbVendorId), 0x1BCF);
     EXPECT_EQ(ReadBe16(image_, field::UsbProductId), 0x08B8);
     std::vector<Byte> product(16, 0);
@@ -73,14 +73,14 @@ TEST_F(DefaultImage, IdentityAndReserveBlock) {
     EXPECT_EQ(image_[field::LedMode], 0x04);
 }
 
-TEST_F(DefaultImage, CheckBytesAsShippedAndAllChecksPass) {
+TEST_F(OrvanDefaultImage, CheckBytesAsShippedAndAllChecksPass) {
     struct Case {
         ImageRegion region;
         Byte check;
     };
-    for (const Case c : {Case{region::Vendor, 0xC9}, Case{region::User, 0xAD},
-                         Case{region::Profile1, 0x0C}, Case{region::Profile2, 0x0C},
-                         Case{region::Profile3, 0x79}}) {
+    for (const Case c :
+         {Case{region::Vendor, 0xC9}, Case{region::User, 0xAD}, Case{region::Profile1, 0x0C},
+          Case{region::Profile2, 0x0C}, Case{region::Profile3, 0x79}}) {
         SCOPED_TRACE(c.region.offset);
         EXPECT_EQ(image_[c.region.checkOffset()], c.check);
         EXPECT_EQ(SectionCheckByte(At(c.region.offset, c.region.length - 1)), c.check);
@@ -94,7 +94,7 @@ TEST_F(DefaultImage, CheckBytesAsShippedAndAllChecksPass) {
     EXPECT_EQ(config.working, image_);
 }
 
-TEST_F(DefaultImage, PatchHeaderAndCode) {
+TEST_F(OrvanDefaultImage, PatchHeaderAndCode) {
     EXPECT_EQ(At(1008, 16), (std::vector<Byte>{0x04, 0x00, 0x02, 0x00, 0x00, 0x1A, 0x26, 0x1A, 0xFF,
                                                0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     const auto code = At(region::PatchCode.offset, region::PatchCode.length);
@@ -102,11 +102,12 @@ TEST_F(DefaultImage, PatchHeaderAndCode) {
     EXPECT_EQ(PatchCheckOf(code), 0x261A);
 }
 
-TEST_F(DefaultImage, FireMacroNamesAndUnusedAreas) {
+TEST_F(OrvanDefaultImage, FireMacroNamesAndUnusedAreas) {
     for (std::size_t k = 1; k <= kFireMacroCount; ++k) {
         const std::string name = "Macro" + std::to_string(k);
         std::vector<Byte> expected(16, 0);
-        for (std::size_t i = 0; i < name.size(); ++i) expected[2 * i + 1] = static_cast<Byte>(name[i]);
+        for (std::size_t i = 0; i < name.size(); ++i)
+            expected[2 * i + 1] = static_cast<Byte>(name[i]);
         EXPECT_EQ(At(1536 + 16 * (k - 1), 16), expected) << name;
     }
     EXPECT_TRUE(AllAre(region::UnusedLow, 0xFF));
@@ -117,7 +118,7 @@ TEST_F(DefaultImage, FireMacroNamesAndUnusedAreas) {
     EXPECT_TRUE(AllAre(region::FireMacroSteps, 0x00));
 }
 
-TEST_F(DefaultImage, ASensibleStartingConfiguration) {
+TEST_F(OrvanDefaultImage, ASensibleStartingConfiguration) {
     ConfigImage config;
     config.working = image_;
     DistributeImage(config, {});
@@ -152,7 +153,7 @@ TEST_F(DefaultImage, ASensibleStartingConfiguration) {
     EXPECT_EQ(image_[field::ProfileSelect] & 0x0F, 0);  // starts in Mode A
 }
 
-TEST(DefaultPcMacroLibrary, AllRecordsFree) {
+TEST(OrvanDefaultPcMacroLibrary, AllRecordsFree) {
     const std::vector<Byte> library = ReadFile(kBuilt + "/PCMacroData.bin");
     ASSERT_EQ(library.size(), 27200u);
     for (std::size_t i = 0; i < library.size(); ++i) {
@@ -160,7 +161,7 @@ TEST(DefaultPcMacroLibrary, AllRecordsFree) {
     }
 }
 
-TEST(DefaultImageBuild, ReproducibleFromTheSource) {
+TEST(OrvanDefaultImageBuild, ReproducibleFromTheSource) {
     struct Case {
         const char* source;
         const char* built;

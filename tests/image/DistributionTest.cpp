@@ -19,8 +19,8 @@ void SetCheck(WorkingImage& image, ImageRegion r) {
 WorkingImage Patterned() {
     WorkingImage image;
     for (std::size_t i = 0; i < image.size(); ++i) image[i] = static_cast<Byte>(i * 31 + 7);
-    for (ImageRegion r : {region::Vendor, region::User, region::Profile1, region::Profile2,
-                          region::Profile3}) {
+    for (ImageRegion r :
+         {region::Vendor, region::User, region::Profile1, region::Profile2, region::Profile3}) {
         SetCheck(image, r);
     }
     return image;
@@ -30,7 +30,7 @@ bool Equal(const WorkingImage& a, const WorkingImage& b, ImageRegion r) {
     return std::equal(a.begin() + r.offset, a.begin() + r.end(), b.begin() + r.offset);
 }
 
-TEST(Distribution, RoundTripKeepsEveryByte) {
+TEST(OrvanDistribution, RoundTripKeepsEveryByte) {
     ConfigImage config;
     config.working = Patterned();
     const WorkingImage read = config.working;
@@ -50,7 +50,7 @@ TEST(Distribution, RoundTripKeepsEveryByte) {
     EXPECT_EQ(config.working, read);
 }
 
-TEST(Distribution, AssembleLeavesUnusedAreasAsTheWorkingImageHeld) {
+TEST(OrvanDistribution, AssembleLeavesUnusedAreasAsTheWorkingImageHeld) {
     ConfigImage config;
     config.working = Patterned();
     DistributeImage(config, {});
@@ -68,7 +68,7 @@ TEST(Distribution, AssembleLeavesUnusedAreasAsTheWorkingImageHeld) {
     }
 }
 
-TEST(Distribution, OnlyTheFailingSectionIsRebuilt) {
+TEST(OrvanDistribution, OnlyTheFailingSectionIsRebuilt) {
     ConfigImage config;
     config.working = Patterned();
     config.working[region::Profile2.checkOffset()] ^= 0x01;
@@ -95,7 +95,7 @@ TEST(Distribution, OnlyTheFailingSectionIsRebuilt) {
     }
 }
 
-TEST(Distribution, ErasedImageShowsDefaultsAndKeepsTheBlocksErased) {
+TEST(OrvanDistribution, ErasedImageShowsDefaultsAndKeepsTheBlocksErased) {
     ConfigImage config;
     config.working.fill(0xFF);
     const SectionCheckResults results = DistributeImage(config, {});
@@ -114,7 +114,7 @@ TEST(Distribution, ErasedImageShowsDefaultsAndKeepsTheBlocksErased) {
     EXPECT_TRUE(all(config.fireMacroNames[9], 0xFF));
 }
 
-TEST(Distribution, HandsTheBlocksToTheirOwners) {
+TEST(OrvanDistribution, HandsTheBlocksToTheirOwners) {
     ConfigImage config;
     config.working = Patterned();
     config.working[1014] = 0x26;
@@ -136,7 +136,7 @@ TEST(Distribution, HandsTheBlocksToTheirOwners) {
     EXPECT_EQ(fireCalls, 1);
 }
 
-TEST(KeyTextTable, EightHexDigitsPerEntry) {
+TEST(OrvanKeyTextTable, EightHexDigitsPerEntry) {
     DataBuf data;
     for (int p = 0; p < 3; ++p) BuildProfileDefault(data, p);
     data[ComboKeyOffset(9)] = 0x0e;

@@ -9,7 +9,7 @@
 namespace orvan {
 namespace {
 
-TEST(FieldCodec, BigEndianSixteenBit) {
+TEST(OrvanFieldCodec, BigEndianSixteenBit) {
     std::array<std::uint8_t, 4> bytes{};
     WriteBe16(bytes, 0, 0x1BCF);
     WriteBe16(bytes, 2, 0x08B8);
@@ -18,7 +18,7 @@ TEST(FieldCodec, BigEndianSixteenBit) {
     EXPECT_EQ(ReadBe16(bytes, 2), 0x08B8);
 }
 
-TEST(FieldCodec, SignedOffsetBytes) {
+TEST(OrvanFieldCodec, SignedOffsetBytes) {
     struct Case {
         int value;
         std::uint8_t stored;
@@ -33,7 +33,7 @@ TEST(FieldCodec, SignedOffsetBytes) {
     EXPECT_EQ(std::to_string(SignedOf(0xFB)), "-5");
 }
 
-TEST(FieldCodec, CpiLevelNibbles) {
+TEST(OrvanFieldCodec, CpiLevelNibbles) {
     // Byte 44 = 0x43: level 1 = 800, level 2 = 1000.
     const std::array<std::uint8_t, 4> levels{0x43, 0x86, 0xF9, 0xFF};
     EXPECT_EQ(CpiValueOf(CpiLevelIndex(levels, 1)), 800);
@@ -47,7 +47,7 @@ TEST(FieldCodec, CpiLevelNibbles) {
     EXPECT_EQ(NibblePair(3, 4), 0x43);
 }
 
-TEST(FieldCodec, BitFieldsKeepTheOtherBits) {
+TEST(OrvanFieldCodec, BitFieldsKeepTheOtherBits) {
     // Report rate in Option0 bits 5..4.
     EXPECT_EQ(BitsOf(0xBF, 5, 4), 3u);
     EXPECT_EQ(WithBits(0xBF, 5, 4, 0), 0x8F);
@@ -57,7 +57,7 @@ TEST(FieldCodec, BitFieldsKeepTheOtherBits) {
     EXPECT_EQ(WithBits(0x00, 5, 4, 7), 0x30);
 }
 
-TEST(FieldCodec, HexTextIsUpperCaseFirstByteFirst) {
+TEST(OrvanFieldCodec, HexTextIsUpperCaseFirstByteFirst) {
     const std::array<std::uint8_t, 4> code{0x1A, 0x06, 0xa0, 0xFF};
     EXPECT_EQ(HexText(code), "1A06A0FF");
 }

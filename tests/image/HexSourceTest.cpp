@@ -16,7 +16,8 @@ TEST(HexSource, EveryForm) {
         "\"A\\\"\\\\\" utf16be \"Hi\"\n"
         "fill 00 to 12 @12\n");
     ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.bytes, (std::vector<std::uint8_t>{0x1B, 0xCF, 'A', '"', '\\', 0, 'H', 0, 'i', 0, 0, 0}));
+    EXPECT_EQ(r.bytes,
+              (std::vector<std::uint8_t>{0x1B, 0xCF, 'A', '"', '\\', 0, 'H', 0, 'i', 0, 0, 0}));
 }
 
 TEST(HexSource, MistakesAreErrorsWithTheirLine) {

@@ -16,7 +16,7 @@ QByteArray ReadAll(const QString& path) {
     return file.readAll();
 }
 
-TEST(DefaultImageResources, EmbeddedAsBuilt) {
+TEST(OrvanDefaultImageResources, EmbeddedAsBuilt) {
     const QString built = QStringLiteral(ORVAN_BUILT_IMAGE_DIR);
     const QByteArray image = ReadAll(built + "/ORVANDATA_CFG1.bin");
     ASSERT_EQ(image.size(), 2048);

@@ -25,7 +25,8 @@ struct SectionCase {
 std::vector<SectionCase> Sections() {
     const DefaultsContext context;
     return {
-        {"vendor", region::Vendor, 0x07, [=](DataBuf& d) { return CheckVendorSection(d, context); }},
+        {"vendor", region::Vendor, 0x07,
+         [=](DataBuf& d) { return CheckVendorSection(d, context); }},
         {"user", region::User, 0xBF, [=](DataBuf& d) { return CheckUserSection(d, context); }},
         {"profile1", region::Profile1, 0x8A, [](DataBuf& d) { return CheckProfile1Section(d); }},
         {"profile2", region::Profile2, 0x8A, [](DataBuf& d) { return CheckProfile2Section(d); }},
@@ -33,13 +34,13 @@ std::vector<SectionCase> Sections() {
     };
 }
 
-TEST(SectionCheck, CheckByteIsSumXor5A) {
+TEST(OrvanSectionCheck, CheckByteIsSumXor5A) {
     const Byte bytes[] = {0x01, 0x02, 0xFF};
     EXPECT_EQ(SectionCheckByte(bytes), ((0x01 + 0x02 + 0xFF) & 0xFF) ^ 0x5A);
     EXPECT_EQ(SectionCheckByte({}), 0x5A);
 }
 
-TEST(SectionCheck, ErasedSectionFailsAndIsRebuilt) {
+TEST(OrvanSectionCheck, ErasedSectionFailsAndIsRebuilt) {
     for (const SectionCase& s : Sections()) {
         SCOPED_TRACE(s.name);
         DataBuf data = Erased();
@@ -54,7 +55,7 @@ TEST(SectionCheck, ErasedSectionFailsAndIsRebuilt) {
     }
 }
 
-TEST(SectionCheck, OneChangedByteWithoutNewCheckRebuildsTheSection) {
+TEST(OrvanSectionCheck, OneChangedByteWithoutNewCheckRebuildsTheSection) {
     for (const SectionCase& s : Sections()) {
         SCOPED_TRACE(s.name);
         // A valid section of non-default content.
@@ -82,7 +83,7 @@ TEST(SectionCheck, OneChangedByteWithoutNewCheckRebuildsTheSection) {
     }
 }
 
-TEST(SectionCheck, RecomputedCheckKeepsTheChange) {
+TEST(OrvanSectionCheck, RecomputedCheckKeepsTheChange) {
     DataBuf data = Erased();
     ASSERT_FALSE(CheckProfile2Section(data));
     data[KeyEntryOffset(1, 4)] = 0x0C;
@@ -91,7 +92,7 @@ TEST(SectionCheck, RecomputedCheckKeepsTheChange) {
     EXPECT_EQ(data[KeyEntryOffset(1, 4)], 0x0C);
 }
 
-TEST(SectionCheck, PatchCheck) {
+TEST(OrvanSectionCheck, PatchCheck) {
     PatchCodeBuf code{};
     EXPECT_EQ(PatchCheckOf(code), 0x015A);
     // Sum 0x2740 gives the stored check 0x261A.

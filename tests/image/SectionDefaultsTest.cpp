@@ -21,7 +21,7 @@ std::vector<Byte> Bytes(const DataBuf& data, std::size_t from, std::size_t to) {
     return {data.bytes.begin() + from, data.bytes.begin() + to};
 }
 
-TEST(SectionDefaults, LedTypeStrings) {
+TEST(OrvanSectionDefaults, LedTypeStrings) {
     EXPECT_EQ(LedTypeFromString("RGB"), LedType::Rgb);
     EXPECT_EQ(LedTypeFromString("Sync"), LedType::Sync);
     EXPECT_EQ(LedTypeFromString("NT"), LedType::Nt);
@@ -34,7 +34,7 @@ TEST(SectionDefaults, LedTypeStrings) {
     EXPECT_EQ(LedTypeOfLedMode(0xF5), LedType::Nt);
 }
 
-TEST(SectionDefaults, VendorDefaultByLedType) {
+TEST(OrvanSectionDefaults, VendorDefaultByLedType) {
     struct Case {
         LedType type;
         Byte option4, option6, effects;
@@ -71,23 +71,23 @@ TEST(SectionDefaults, VendorDefaultByLedType) {
     }
 }
 
-TEST(SectionDefaults, SyncLeavesTheColourTablesAlone) {
+TEST(OrvanSectionDefaults, SyncLeavesTheColourTablesAlone) {
     DataBuf sync = Filled();
     BuildVendorDefault(sync, {LedType::Sync, LedPackage::Rgb, true});
     EXPECT_EQ(Bytes(sync, 57, 111), std::vector<Byte>(54, kSentinel));
 
     DataBuf rgb = Filled();
     BuildVendorDefault(rgb, {LedType::Rgb, LedPackage::Rgb, true});
-    EXPECT_EQ(Bytes(rgb, 57, 60), (std::vector<Byte>{0xFF, 0x00, 0x00}));   // colour 1 red
-    EXPECT_EQ(Bytes(rgb, 84, 87), (std::vector<Byte>{0xFF, 0xFF, 0xFF}));   // colour 10 white
-    EXPECT_EQ(Bytes(rgb, 87, 90), (std::vector<Byte>{0x00, 0xFF, 0x00}));   // DPI 1 green
+    EXPECT_EQ(Bytes(rgb, 57, 60), (std::vector<Byte>{0xFF, 0x00, 0x00}));    // colour 1 red
+    EXPECT_EQ(Bytes(rgb, 84, 87), (std::vector<Byte>{0xFF, 0xFF, 0xFF}));    // colour 10 white
+    EXPECT_EQ(Bytes(rgb, 87, 90), (std::vector<Byte>{0x00, 0xFF, 0x00}));    // DPI 1 green
     EXPECT_EQ(Bytes(rgb, 108, 111), (std::vector<Byte>{0x00, 0x00, 0xFF}));  // DPI 8 blue
     DataBuf nt = Filled();
     BuildVendorDefault(nt, {LedType::Nt, LedPackage::Rgb, true});
     EXPECT_EQ(Bytes(nt, 57, 111), Bytes(rgb, 57, 111));
 }
 
-TEST(SectionDefaults, PackageAndMemoryKindVariants) {
+TEST(OrvanSectionDefaults, PackageAndMemoryKindVariants) {
     DataBuf zuduz = Filled();
     BuildVendorDefault(zuduz, {LedType::Rgb, LedPackage::ZUduz, false});
     EXPECT_EQ(Bytes(zuduz, 40, 42), (std::vector<Byte>{0x06, 0x87}));
@@ -101,18 +101,19 @@ TEST(SectionDefaults, PackageAndMemoryKindVariants) {
 
     DataBuf reserve = Filled();
     BuildReserveDefault(reserve, {LedType::Rgb, LedPackage::Rgb, false});
-    EXPECT_EQ(Bytes(reserve, 484, 496), (std::vector<Byte>{0xFF, 0xFF, 0x01, 0x00, 0x3C, 0x03,
-                                                           0x00, 0x78, 0x07, 0x00, 0xC8, kSentinel}));
+    EXPECT_EQ(Bytes(reserve, 484, 496), (std::vector<Byte>{0xFF, 0xFF, 0x01, 0x00, 0x3C, 0x03, 0x00,
+                                                           0x78, 0x07, 0x00, 0xC8, kSentinel}));
     BuildReserveDefault(reserve, {});
     EXPECT_EQ(reserve[field::MemoryKindMarker], 0xE0);
 }
 
-TEST(SectionDefaults, UserAndProfileDefaults) {
+TEST(OrvanSectionDefaults, UserAndProfileDefaults) {
     struct Case {
         LedType type;
         Byte ledMode;
     };
-    for (const Case c : {Case{LedType::Rgb, 0x05}, Case{LedType::Sync, 0x41}, Case{LedType::Nt, 0xF5}}) {
+    for (const Case c :
+         {Case{LedType::Rgb, 0x05}, Case{LedType::Sync, 0x41}, Case{LedType::Nt, 0xF5}}) {
         SCOPED_TRACE(LedTypeString(c.type));
         DataBuf data = Filled();
         BuildUserDefault(data, {c.type, LedPackage::Rgb, true});
@@ -126,10 +127,11 @@ TEST(SectionDefaults, UserAndProfileDefaults) {
 
     DataBuf data = Filled();
     for (int p = 0; p < 3; ++p) BuildProfileDefault(data, p);
-    const std::vector<Byte> keys = {
-        0x01, 0x01, 0x00, 0x00, 0x01, 0x08, 0x00, 0x00, 0x06, 0x12, 0x00, 0x10, 0x01, 0x02, 0x00, 0x00,
-        0x01, 0x10, 0x00, 0x00, 0x02, 0x08, 0x07, 0x00, 0x01, 0x04, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00,
-        0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+    const std::vector<Byte> keys = {0x01, 0x01, 0x00, 0x00, 0x01, 0x08, 0x00, 0x00, 0x06, 0x12,
+                                    0x00, 0x10, 0x01, 0x02, 0x00, 0x00, 0x01, 0x10, 0x00, 0x00,
+                                    0x02, 0x08, 0x07, 0x00, 0x01, 0x04, 0x00, 0x00, 0x09, 0x00,
+                                    0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
     for (int p = 0; p < 3; ++p) {
         const ImageRegion r = kProfileRegions[p];
         EXPECT_EQ(Bytes(data, r.offset, r.offset + 48), keys) << p;
@@ -137,7 +139,7 @@ TEST(SectionDefaults, UserAndProfileDefaults) {
     }
 }
 
-TEST(SectionDefaults, FireMacroDefaults) {
+TEST(OrvanSectionDefaults, FireMacroDefaults) {
     FireMacroBuf block;
     block.fill(kSentinel);
     BuildFireMacroDefaults(block);
@@ -150,10 +152,12 @@ TEST(SectionDefaults, FireMacroDefaults) {
     for (std::size_t k = 0; k < kFireMacroCount; ++k) {
         const auto steps = block.begin() + 160 + 32 * k;
         EXPECT_TRUE(std::all_of(steps, steps + 24, [](Byte b) { return b == 0; })) << k;
-        EXPECT_TRUE(std::all_of(steps + 24, steps + 32, [](Byte b) { return b == kSentinel; })) << k;
+        EXPECT_TRUE(std::all_of(steps + 24, steps + 32, [](Byte b) { return b == kSentinel; }))
+            << k;
     }
     // The 32 bytes after the step lists are not fire macro data.
-    EXPECT_TRUE(std::all_of(block.begin() + 480, block.end(), [](Byte b) { return b == kSentinel; }));
+    EXPECT_TRUE(
+        std::all_of(block.begin() + 480, block.end(), [](Byte b) { return b == kSentinel; }));
 }
 
 }  // namespace

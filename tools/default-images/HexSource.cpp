@@ -155,6 +155,8 @@ private:
 
 }  // namespace
 
-ParseResult Parse(std::string_view text) { return Parser(text).Run(); }
+ParseResult Parse(std::string_view text) {
+    return Parser(text).Run();
+}
 
 }  // namespace hexsource
