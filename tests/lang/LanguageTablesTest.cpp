@@ -40,16 +40,15 @@ std::set<int> Union(std::initializer_list<std::set<int>> parts) {
 // function names, DPI values, the macro and update pages, the dialogs, the fire
 // page and the mode-switch options.
 const std::set<int> kUsedIds = Union({
-    Range(1, 16), {20, 21, 22},
-    Range(100, 108),
-    Range(200, 208), Range(210, 214), Range(220, 223), Range(230, 233), Range(240, 243),
-    Range(250, 254), Range(260, 277), Range(280, 286), Range(290, 293),
-    Range(300, 311),
-    {400, 401, 402}, Range(404, 418), {420, 421, 422, 430}, Range(432, 435), {440, 441, 442},
-    {450, 451}, Range(454, 458),
-    {500, 501, 502, 510, 511, 512}, Range(520, 524),
-    Range(600, 606), Range(610, 614), {620, 621},
-    Range(700, 707),
+    Range(1, 16),         {20, 21, 22},    Range(100, 108),
+    Range(200, 208),      Range(210, 214), Range(220, 223),
+    Range(230, 233),      Range(240, 243), Range(250, 254),
+    Range(260, 277),      Range(280, 286), Range(290, 293),
+    Range(300, 311),      {400, 401, 402}, Range(404, 418),
+    {420, 421, 422, 430}, Range(432, 435), {440, 441, 442},
+    {450, 451},           Range(454, 458), {500, 501, 502, 510, 511, 512},
+    Range(520, 524),      Range(600, 606), Range(610, 614),
+    {620, 621},           Range(700, 707),
 });
 
 // Ids each table leaves out on purpose (index = table - 1).
@@ -57,8 +56,17 @@ const std::set<int> kAbsentIds[kTables] = {{}, {108, 524}, Union({{16}, Range(70
 
 // Every text a key label can show (function names).
 const std::set<int> kFunctionNameIds = Union({
-    {205}, Range(210, 214), Range(221, 223), Range(231, 233), Range(241, 243), Range(251, 254),
-    Range(260, 266), Range(268, 277), Range(280, 286), Range(290, 293), Range(600, 606),
+    {205},
+    Range(210, 214),
+    Range(221, 223),
+    Range(231, 233),
+    Range(241, 243),
+    Range(251, 254),
+    Range(260, 266),
+    Range(268, 277),
+    Range(280, 286),
+    Range(290, 293),
+    Range(600, 606),
 });
 
 std::string Id(int number) {
@@ -74,7 +82,8 @@ std::string ReadBytes(const std::filesystem::path& path) {
 }
 
 std::string SourceText(int n) {
-    std::string text = ReadBytes(std::filesystem::path(LANG_SOURCE_DIR) / ("LANG" + std::to_string(n) + ".txt"));
+    std::string text =
+        ReadBytes(std::filesystem::path(LANG_SOURCE_DIR) / ("LANG" + std::to_string(n) + ".txt"));
     if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
     return text;
 }
@@ -123,12 +132,7 @@ TEST(LanguageTables, BuiltFileIsTheSourceInUtf16LeAndEmbedded) {
         ASSERT_GE(built.size(), 2u);
         EXPECT_EQ(built.substr(0, 2), "\xFF\xFE");
         ASSERT_EQ(built.size() % 2, 0u);
-        std::u16string text;
-        for (size_t i = 0; i + 2 < built.size(); i += 2) {
-            text.push_back(static_cast<char16_t>(static_cast<unsigned char>(built[i + 2]) |
-                                                 static_cast<unsigned char>(built[i + 3]) << 8));
-        }
-        EXPECT_EQ(Utf8(text), SourceText(n));
+        EXPECT_EQ(Utf8(shell::DecodeLanguageBytes(built)), SourceText(n));
 
         QFile resource(QString::fromUtf8(orvandesk::res::LanguageTableResource(n).data()));
         ASSERT_TRUE(resource.open(QIODevice::ReadOnly)) << "resource missing";
@@ -209,14 +213,20 @@ TEST(LanguageTables, FixedTexts) {
         std::string text;
     };
     const Case cases[] = {
-        {1, "FontName", "Calibri"},        {2, "FontName", "Calibri"},
-        {3, "FontName", "MS Sans Serif"},  {1, "Title", "Talvik Mouse"},
-        {2, "Title", "Talvik Mouse"},      {3, "Title", "Gaming Mouse"},
-        {1, "Str101", ""},                 {2, "Str101", ""},
+        {1, "FontName", "Calibri"},
+        {2, "FontName", "Calibri"},
+        {3, "FontName", "MS Sans Serif"},
+        {1, "Title", "Talvik Mouse"},
+        {2, "Title", "Talvik Mouse"},
+        {3, "Title", "Gaming Mouse"},
+        {1, "Str101", ""},
+        {2, "Str101", ""},
         {3, "Str101", "Please check your device is attached to USB port"},
         {1, "Str430", "OK for clear macro?"},
-        {1, "Str200", "*"},                {2, "Str200", "*"},
-        {1, "Str271", "Stop"},             {1, "Str284", "Stop"},
+        {1, "Str200", "*"},
+        {2, "Str200", "*"},
+        {1, "Str271", "Stop"},
+        {1, "Str284", "Stop"},
         {1, "Str401", "Stop"},
     };
     const auto tables = AllTables();
@@ -224,7 +234,8 @@ TEST(LanguageTables, FixedTexts) {
         EXPECT_EQ(Utf8(tables.text(c.table, c.key)), c.text) << "table " << c.table << " " << c.key;
     }
     // The DPI slider shows the same twelve values in every language.
-    const char* dpi[] = {"200", "400", "600", "800", "1000", "1200", "1600", "2000", "2400", "3200", "4800", "6400"};
+    const char* dpi[] = {"200",  "400",  "600",  "800",  "1000", "1200",
+                         "1600", "2000", "2400", "3200", "4800", "6400"};
     for (int n = 1; n <= kTables; ++n) {
         for (int i = 0; i < 12; ++i) EXPECT_EQ(Utf8(tables.text(n, Id(300 + i))), dpi[i]) << n;
     }
@@ -261,7 +272,8 @@ TEST(LanguageTables, KeyLabelsKeepTheirFunctionAcrossSwitches) {
         for (int to = 1; to <= kTables; ++to) {
             if (to == from) continue;
             for (int id : kFunctionNameIds) {
-                SCOPED_TRACE(Id(id) + " from " + std::to_string(from) + " to " + std::to_string(to));
+                SCOPED_TRACE(Id(id) + " from " + std::to_string(from) + " to " +
+                             std::to_string(to));
                 const std::u16string caption = tables.text(from, Id(id));
                 ASSERT_FALSE(caption.empty());
                 const std::u16string there = translate(caption, to);
@@ -282,14 +294,16 @@ TEST(LangConv, ConvertsStrictUtf8AndRefusesMalformedInput) {
     };
     const Case cases[] = {
         {"A\n", true, std::string("A\0\n\0", 4)},
-        {"\xD0\xAF", true, std::string("\x2F\x04", 2)},                 // Cyrillic Ya
+        {"\xD0\xAF", true, std::string("\x2F\x04", 2)},                  // Cyrillic Ya
         {"\xF0\x9F\x98\x80", true, std::string("\x3D\xD8\x00\xDE", 4)},  // surrogate pair
-        {"\xEF\xBB\xBF" "A", true, std::string("A\0", 2)},              // editor signature dropped
+        {"\xEF\xBB\xBF"
+         "A",
+         true, std::string("A\0", 2)},  // editor signature dropped
         {"", true, ""},
-        {"\xC0\xAF", false, ""},      // overlong
-        {"\x80", false, ""},          // stray continuation byte
-        {"\xE2\x82", false, ""},      // truncated
-        {"\xED\xA0\x80", false, ""},  // encoded surrogate
+        {"\xC0\xAF", false, ""},          // overlong
+        {"\x80", false, ""},              // stray continuation byte
+        {"\xE2\x82", false, ""},          // truncated
+        {"\xED\xA0\x80", false, ""},      // encoded surrogate
         {"\xF4\x90\x80\x80", false, ""},  // above U+10FFFF
     };
     const auto dir = std::filesystem::path(testing::TempDir());
@@ -299,8 +313,8 @@ TEST(LangConv, ConvertsStrictUtf8AndRefusesMalformedInput) {
         SCOPED_TRACE(testing::PrintToString(c.input));
         std::filesystem::remove(out);
         std::ofstream(in, std::ios::binary) << c.input;
-        const std::string command = std::string("\"") + LANGCONV_PATH + "\" \"" + in.string() + "\" \"" +
-                                    out.string() + "\" 2>/dev/null";
+        const std::string command = std::string("\"") + LANGCONV_PATH + "\" \"" + in.string() +
+                                    "\" \"" + out.string() + "\" 2>/dev/null";
         const int rc = std::system(command.c_str());
         EXPECT_EQ(rc == 0, c.ok);
         if (c.ok) {
