@@ -34,6 +34,7 @@ TEST(HexSource, MistakesAreErrorsWithTheirLine) {
         {"fill 0 to 3", "line 1: fill needs a hex byte"},
         {"fill 00 3", "line 1: expected 'to' after the fill byte"},
         {"fill 00 to x", "line 1: fill needs a decimal end offset"},
+        {"fill 00 to 99999999999", "line 1: fill end 99999999999 is too large"},
         {"@x", "line 1: bad offset @x"},
         {"utf16be 00", "line 1: expected quoted text"},
         {"\"\xC3\xA9\"", "line 1: only printable ASCII in text"},

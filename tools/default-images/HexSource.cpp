@@ -7,6 +7,10 @@ namespace hexsource {
 
 namespace {
 
+// Far above any resource we build; guards the converter against a typo
+// asking for gigabytes.
+constexpr std::size_t kMaxOutput = 1 << 20;
+
 class Parser {
 public:
     explicit Parser(std::string_view text) : text_(text) {}
@@ -124,6 +128,7 @@ private:
             if (Word() != "to") return Fail("expected 'to' after the fill byte");
             std::size_t end = 0;
             if (!Decimal(end)) return Fail("fill needs a decimal end offset");
+            if (end > kMaxOutput) return Fail("fill end " + std::to_string(end) + " is too large");
             if (end < out_.size()) {
                 return Fail("fill to " + std::to_string(end) + " but already at " +
                             std::to_string(out_.size()));

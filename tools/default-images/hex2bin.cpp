@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
                   static_cast<std::streamsize>(result.bytes.size()));
         if (!out) {
             std::cerr << temp << ": cannot write\n";
+            out.close();
+            std::filesystem::remove(temp);
             return 1;
         }
     }
@@ -44,6 +46,7 @@ int main(int argc, char** argv) {
     std::filesystem::rename(temp, output, ec);
     if (ec) {
         std::cerr << output << ": " << ec.message() << "\n";
+        std::filesystem::remove(temp, ec);
         return 1;
     }
     return 0;
