@@ -3,7 +3,6 @@
 // The output is written under a temporary name and renamed into place, so a
 // failed run never leaves a half-written resource for the next build step.
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
