@@ -42,9 +42,11 @@ bool DeviceLink::OpenMouse(uint32_t vendorId, uint32_t productId) {
             std::lock_guard lock(notifyMutex_);
             if (connection_.NotifyHandle) connection_.NotifyHandle->cancelRead();
             connection_.NotifyHandle = std::move(notify);
+            connection_.InputReportLength = caps.inputReportByteLength;
+        } else {
+            connection_.InputReportLength = caps.inputReportByteLength;
         }
         connection_.FeatureReportLength = caps.featureReportByteLength;
-        connection_.InputReportLength = caps.inputReportByteLength;
         connection_.VendorId = attributes.vendorId;
         connection_.ProductId = attributes.productId;
         found = true;
@@ -88,7 +90,18 @@ void DeviceLink::ReadDataChunk() {
     if (connection_.ReplyHandle->getFeature(report)) std::copy(report.begin() + 1, report.end(), chunk_.begin());
 }
 
+bool DeviceLink::hasNotifyHandle() const {
+    std::lock_guard lock(notifyMutex_);
+    return connection_.NotifyHandle != nullptr;
+}
+
+void DeviceLink::CancelNotificationRead() {
+    std::lock_guard lock(notifyMutex_);
+    if (connection_.NotifyHandle) connection_.NotifyHandle->cancelRead();
+}
+
 size_t DeviceLink::notificationLength() const {
+    std::lock_guard lock(notifyMutex_);
     return std::max<size_t>(connection_.InputReportLength, kReportLength);
 }
 

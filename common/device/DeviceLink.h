@@ -62,6 +62,10 @@ public:
     bool ReadNotification(std::span<uint8_t> buffer);
     // The length a notification buffer must have (at least one report).
     size_t notificationLength() const;
+    // Thread-safe views for the reader thread.
+    bool hasNotifyHandle() const;
+    // Makes a pending notification read return false (used to stop the reader).
+    void CancelNotificationRead();
 
     // Chunked transfers: send `command`, then fetch (or send) the block in
     // 7-byte chunks. A read fills `destination` with 0xFF first; a refused

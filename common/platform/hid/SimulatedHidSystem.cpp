@@ -99,6 +99,7 @@ public:
         return ok;
     }
     bool readInput(std::span<uint8_t> buffer) override {
+        if (access_ != HidAccess::ReadWrite) return false;  // never gets input
         std::unique_lock lock(inputMutex_);
         inputReady_.wait(lock, [&] { return cancelled_ || gone_ || !queue_.empty(); });
         if (cancelled_ || queue_.empty()) return false;
