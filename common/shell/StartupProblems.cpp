@@ -25,6 +25,10 @@ void StartupProblems::missingResource(std::string_view name) {
     add("resource \"" + std::string(name) + "\" is missing");
 }
 
+void StartupProblems::unreadablePicture(std::string_view name) {
+    add("resource \"" + std::string(name) + "\" is not a readable PNG picture");
+}
+
 void StartupProblems::missingSection(std::string_view table, std::string_view section) {
     add("section \"[" + std::string(section) + "]\" is missing from table \"" + std::string(table) +
         "\"");

@@ -15,6 +15,7 @@ public:
     void missingKey(std::string_view table, std::string_view key);
     void badNumber(std::string_view table, std::string_view key, std::string_view value);
     void missingResource(std::string_view name);
+    void unreadablePicture(std::string_view name);
     void missingSection(std::string_view table, std::string_view section);
 
     bool empty() const { return items_.empty(); }
