@@ -4,6 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "common/platform/thread/ThreadPriority.h"
+
 namespace orvan {
 
 namespace {
@@ -22,7 +24,10 @@ NotificationReader::~NotificationReader() { stop(); }
 void NotificationReader::start() {
     if (thread_.joinable()) return;
     signal_->stopping = false;
-    thread_ = std::thread([this] { run(); });
+    thread_ = std::thread([this] {
+        platform::lowerCurrentThreadPriority();
+        run();
+    });
 }
 
 void NotificationReader::stop() {
