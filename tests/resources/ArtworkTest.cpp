@@ -85,14 +85,19 @@ TEST_F(Artwork, EveryNamedPictureHasItsSize) {
 }
 
 // The window takes the outline of its background, and the dialogs that of
-// their picture: corners see-through, the middle solid.
-TEST_F(Artwork, ShapedPicturesHaveTransparentOutlines) {
+// their picture: corners see-through, the middle solid, and no half-clear
+// pixel that would mix with the window colour into a fringe.
+TEST_F(Artwork, ShapedPicturesHaveCleanTransparentOutlines) {
     for (const char* n : {"L1_BackGround", "L2_BackGround", "Msg"}) {
         const QImage img = picture(n).convertToFormat(QImage::Format_ARGB32);
         const int w = img.width(), h = img.height();
         for (const QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             EXPECT_EQ(qAlpha(img.pixel(c)), 0) << n;
         EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255) << n;
+        int partial = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) partial += qAlpha(img.pixel(x, y)) % 255 != 0;
+        EXPECT_EQ(partial, 0) << n;
     }
 }
 

@@ -1,5 +1,7 @@
 // Gun preset buttons, stage pictures and the fire page. Model designations are
 // the same in every language, so these pictures carry no words.
+#include <QPainterPathStroker>
+
 #include "tools/artwork/Art.h"
 
 namespace artwork {
@@ -30,22 +32,35 @@ QPainterPath silhouette(const Gun& g) {
     const qreal muzzle = rx + rw + (g.compact ? 12 : 18);
     s.addRect(QRectF(muzzle, y + 3, g.barrel, 3));                     // barrel
     s.addRect(QRectF(muzzle + g.barrel - 2, y + 2, 4, 5));             // muzzle device
-    QPainterPath grip;                                                 // pistol grip
-    grip.moveTo(rx + 6, y + 9);
-    grip.lineTo(rx + 13, y + 9);
-    grip.lineTo(rx + 10, y + 22);
-    grip.lineTo(rx + 3, y + 22);
+    QPainterPath grip;  // pistol grip, raked back
+    grip.moveTo(rx + 8, y + 9);
+    grip.lineTo(rx + 15, y + 9);
+    grip.lineTo(rx + 11, y + 22);
+    grip.lineTo(rx + 4, y + 21);
     grip.closeSubpath();
     s.addPath(grip);
-    QPainterPath mag;
+    QPainterPath guard;  // trigger guard as a thin loop
+    guard.moveTo(rx + 15, y + 9);
+    guard.quadTo(rx + 17, y + 15, rx + 24, y + 13);
+    guard.lineTo(rx + 24, y + 9);
+    QPainterPathStroker stroker;
+    stroker.setWidth(1.4);
+    s.addPath(stroker.createStroke(guard));
+    QPainterPath mag;  // magazine ahead of the guard
+    const qreal mx = rx + 24;
     if (g.curvedMag) {
-        mag.moveTo(rx + 20, y + 9);
-        mag.lineTo(rx + 28, y + 9);
-        mag.quadTo(rx + 30, y + 18, rx + 36, y + 24);
-        mag.lineTo(rx + 29, y + 27);
-        mag.quadTo(rx + 22, y + 19, rx + 20, y + 9);
+        mag.moveTo(mx, y + 9);
+        mag.lineTo(mx + 7, y + 9);
+        mag.quadTo(mx + 8, y + 18, mx + 14, y + 25);
+        mag.lineTo(mx + 7, y + 28);
+        mag.quadTo(mx + 1, y + 19, mx, y + 9);
     } else {
-        mag.addRect(QRectF(rx + 20, y + 9, 7, g.compact ? 13 : 16));
+        const qreal len = g.compact ? 19 : 16;
+        mag.moveTo(mx, y + 9);
+        mag.lineTo(mx + 7, y + 9);
+        mag.lineTo(mx + 9, y + 9 + len);
+        mag.lineTo(mx + 2, y + 10 + len);
+        mag.closeSubpath();
     }
     s.addPath(mag);
     QPainterPath stock;

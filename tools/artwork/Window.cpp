@@ -18,6 +18,21 @@ void hatch(QPainter& p, const QPainterPath& clip, const QRectF& area, const QCol
     p.restore();
 }
 
+// Shaped windows show their window colour through transparent pixels; a
+// half-transparent edge pixel would mix with it and fringe the outline. So the
+// outline pixels of shaped pictures are made either clear or solid.
+void hardenOutline(QImage& img) {
+    img = img.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const int a = qAlpha(line[x]);
+            if (a == 0 || a == 255) continue;
+            line[x] = a < 128 ? qRgba(0, 0, 0, 0) : qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+        }
+    }
+}
+
 QImage background() {
     QImage img = canvas(1030, 662);
     QPainter p;
@@ -86,6 +101,7 @@ QImage background() {
     p.drawLine(QPointF(1028.5, 660.5 - 28), QPointF(1028.5 - 28, 660.5));
     p.drawLine(QPointF(1028.5 - 28, 660.5), QPointF(910, 660.5));
     p.end();
+    hardenOutline(img);
     return img;
 }
 
@@ -140,11 +156,6 @@ QImage dialogBackground() {
     beginPainter(p, img);
     const QRectF panel(310.5, 228.5, 379, 203);
     const QPainterPath shape = chamfered(panel, 16, 0, 16, 0);
-    // Soft shadow ring so the small panel lifts off whatever lies below.
-    for (int i = 6; i > 0; --i) {
-        p.fillPath(chamfered(panel.adjusted(-i, -i, i, i), 16 + i, i, 16 + i, i),
-                   QColor(0, 0, 0, 18));
-    }
     QLinearGradient g(0, panel.top(), 0, panel.bottom());
     g.setColorAt(0, QColor(34, 35, 38));
     g.setColorAt(1, QColor(24, 25, 27));
@@ -157,6 +168,7 @@ QImage dialogBackground() {
     p.drawLine(QPointF(panel.left(), panel.top() + 16), QPointF(panel.left() + 16, panel.top()));
     p.drawLine(QPointF(panel.left() + 16, panel.top()), QPointF(panel.left() + 90, panel.top()));
     p.end();
+    hardenOutline(img);
     return img;
 }
 

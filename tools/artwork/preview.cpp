@@ -2,7 +2,8 @@
 // pictures, the layout table and a language table, the way the window lays
 // them out, so the look can be judged before the window exists.
 //   artwork_preview <pictures dir> <ORG> <ORGn> <LANGn.txt> <language> <page> <out.png>
-// page: 1 keys, 2 advanced, 3 lighting, 4 macro, 6 fire.
+// page: 1 keys, 2 advanced, 3 lighting, 4 macro, 6 fire; 0 a sheet of the
+// small pictures at twice their size.
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
@@ -237,6 +238,36 @@ void firePage(QPainter& p) {
     pair(p, at("FireCancel"), "BtnS_01", str("Str621"), size + 2, colour("Color_F"));
 }
 
+QImage contactSheet() {
+    const QStringList rows[] = {
+        {"SetS_01", "SetS_02", "SetS_03", "BtnS_01", "BtnS_02", "BtnS_03"},
+        {"MacroS_01", "MacroS_02", "MacroS_03", "MacroBtnS_01", "MacroBtnS_02", "MacroBtnS_03"},
+        {"KeyS_01", "KeyS_02", "ExitS_01", "ExitS_02", "ExitS_03", "MiniS_01", "MiniS_02", "CbS_D",
+         "CbS_E", "RdS_D", "RdS_E", "Bar1_E", "Bar2_E", "Col_F"},
+        {"WebS_02", "WebS_03", "GunMode1", "GunMode2", "GunMode5"},
+        {"Gun1_01", "Gun2_01", "Gun3_01", "Gun4_01", "Gun5_01"},
+        {"Gun6_01", "Gun7_01", "Gun1_02", "Gun6_02", "Gun7_02"},
+        {"InsertKeyBase", "InsertXYBase", "InsertDelayBase", "AppIcon"}};
+    QImage out(1100, 1100, QImage::Format_ARGB32_Premultiplied);
+    out.fill(QColor(16, 16, 16));
+    QPainter p(&out);
+    p.scale(2, 2);
+    int y = 6;
+    for (const QStringList& row : rows) {
+        int x = 6, h = 0;
+        for (const QString& n : row) {
+            QImage img = pic(n);
+            if (n == "AppIcon") img = img.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            p.drawImage(x, y, img);
+            x += img.width() + 6;
+            h = std::max(h, img.height());
+        }
+        y += h + 8;
+    }
+    p.end();
+    return out.copy(0, 0, 1100, std::min(1100, y * 2 + 12));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -257,6 +288,7 @@ int main(int argc, char** argv) {
     }
     loadLanguage(QString::fromLocal8Bit(argv[4]));
 
+    if (page == 0) return contactSheet().save(QString::fromLocal8Bit(argv[7]), "PNG") ? 0 : 1;
     QImage bg = pic(QStringLiteral("L%1_BackGround").arg(language));
     QImage out(bg.size(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
