@@ -19,7 +19,7 @@ enum class FunctionType : std::uint8_t {
     Consumer = 0x03,        // bytes 1 and 2 consumer usage, high byte first
     Power = 0x04,           // byte 1: 1 power down, 2 sleep, 3 wake up
     Aim = 0x05,             // byte 1 AIM level - 1
-    FireKey = 0x06,         // byte 1 0x10 + clicks - 1 (+0x80 hold), bytes 2..3 interval
+    FireKey = 0x06,         // byte 1 clicks and hold, bytes 2..3 interval
     KeySetSwitch = 0x07,
     LedSwitch = 0x08,  // byte 1: 0 LED on/off, 1 button effect
     Dpi = 0x09,        // byte 1: 0 cycle, 1 up, 2 down; byte 3 combo mask
