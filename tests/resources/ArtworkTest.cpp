@@ -11,7 +11,9 @@
 
 namespace {
 
-QImage picture(const QString& name) { return QImage(QStringLiteral(":/res/") + name); }
+QImage picture(const QString& name) {
+    return QImage(QStringLiteral(":/res/") + name);
+}
 
 struct Sized {
     QString name;
@@ -91,7 +93,8 @@ TEST_F(Artwork, ShapedPicturesHaveCleanTransparentOutlines) {
     for (const char* n : {"L1_BackGround", "L2_BackGround", "Msg"}) {
         const QImage img = picture(n).convertToFormat(QImage::Format_ARGB32);
         const int w = img.width(), h = img.height();
-        for (const QPoint c : {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
+        for (const QPoint c :
+             {QPoint(0, 0), QPoint(w - 1, 0), QPoint(0, h - 1), QPoint(w - 1, h - 1)})
             EXPECT_EQ(qAlpha(img.pixel(c)), 0) << n;
         EXPECT_EQ(qAlpha(img.pixel(w / 2, h / 2)), 255) << n;
         int partial = 0;
@@ -125,9 +128,12 @@ TEST_F(Artwork, StatesOfAButtonDiffer) {
         EXPECT_NE(b, c) << k;
         EXPECT_NE(a, c) << k;
     }
-    for (const char* k : {"KeyS", "MiniS"}) EXPECT_NE(picture(QString(k) + "_01"), picture(QString(k) + "_02")) << k;
+    for (const char* k : {"KeyS", "MiniS"})
+        EXPECT_NE(picture(QString(k) + "_01"), picture(QString(k) + "_02")) << k;
     for (int g = 1; g <= 7; ++g)
-        EXPECT_NE(picture(QStringLiteral("Gun%1_01").arg(g)), picture(QStringLiteral("Gun%1_02").arg(g))) << g;
+        EXPECT_NE(picture(QStringLiteral("Gun%1_01").arg(g)),
+                  picture(QStringLiteral("Gun%1_02").arg(g)))
+            << g;
     EXPECT_NE(picture("CbS_D"), picture("CbS_E"));
     EXPECT_NE(picture("RdS_D"), picture("RdS_E"));
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/shell/SettingsTable.h"
+#include "resources/orvandesk/tables/TableNames.h"
 
 namespace {
 
@@ -73,7 +74,8 @@ std::set<std::string> expectedLayoutKeys(bool withSpdD) {
     add("M_L_W"), add("SP_L_W"), add("O_L_W");
     // D: advanced page.
     add("Size_D");
-    for (const char* c : {"Color_D_Selected", "Color_D_notSelected", "Color_D_Back", "Color_D_Border"})
+    for (const char* c :
+         {"Color_D_Selected", "Color_D_notSelected", "Color_D_Back", "Color_D_Border"})
         rgb(c);
     xy("P2");
     for (int i = 1; i <= 3; ++i) {
@@ -85,7 +87,8 @@ std::set<std::string> expectedLayoutKeys(bool withSpdD) {
     xy("IsControl"), xy("IsScreen"), add("DPI_Orientation");
     for (int i = 1; i <= 8; ++i) {
         const std::string d = n("DPI", i);
-        xy(d + "_Color"), xy(d + "_Check"), xy(d), xy(d + "_Value"), xy(d + "_Steps"), add(d + "_Steps_D");
+        xy(d + "_Color"), xy(d + "_Check"), xy(d), xy(d + "_Value"), xy(d + "_Steps"),
+            add(d + "_Steps_D");
     }
     xy("AIMDPI"), xy("AIMDPI_Value"), xy("AIMDPI_Steps"), add("AIMDPI_Steps_D");
     // E: lighting page.
@@ -94,19 +97,21 @@ std::set<std::string> expectedLayoutKeys(bool withSpdD) {
     for (int i = 1; i <= 10; ++i) xy(n("LEDColor", i));
     // F: macro page.
     add("Size_F");
-    for (const char* c : {"Color_F", "Color_F_LBack", "Color_F_LBorder", "Color_F_Font", "Color_F_Back"})
+    for (const char* c :
+         {"Color_F", "Color_F_LBack", "Color_F_LBorder", "Color_F_Font", "Color_F_Back"})
         rgb(c);
     xy("P4"), add("MacroNameHeight");
     for (const char* l : {"PCMacroName", "MseMacroName", "MacroContent"})
         xy(l), add(std::string(l) + "_H"), add(std::string(l) + "_W");
-    for (const char* s : {"BtnNew", "BtnStart", "DelayTime", "DelayEdit", "Insert", "InsertList",
-                          "InsertDelayEdit", "InsertAxisEdit", "InsertBtnStart", "InsertBtnOK",
-                          "InsertBtnCancel"})
+    for (const char* s :
+         {"BtnNew", "BtnStart", "DelayTime", "DelayEdit", "Insert", "InsertList", "InsertDelayEdit",
+          "InsertAxisEdit", "InsertBtnStart", "InsertBtnOK", "InsertBtnCancel"})
         xy(s);
     xy("RecDelay"), add("RecDelay_H"), xy("InsertRecDelay"), add("InsertRecDelay_H");
     // I: update page.
     add("Size_I"), rgb("Color_I"), xy("P5");
-    for (const char* s : {"lbl_BINPath", "lbl_LoadBin", "Btn_LoadBin", "Btn_Program", "Btn_WebLink"})
+    for (const char* s :
+         {"lbl_BINPath", "lbl_LoadBin", "Btn_LoadBin", "Btn_Program", "Btn_WebLink"})
         xy(s);
     // J: fire page.
     add("Size_J");
@@ -138,7 +143,9 @@ struct Layout {
     shell::StartupProblems problems;
     shell::TableKeys keys;
     explicit Layout(int n)
-        : text(resourceText(n == 1 ? ":/res/ORG1" : n == 2 ? ":/res/ORG2" : ":/res/ORG3")),
+        : text(resourceText(n == 1   ? ":/res/ORG1"
+                            : n == 2 ? ":/res/ORG2"
+                                     : ":/res/ORG3")),
           table(shell::ParseSettingsTable(text)),
           section("org" + std::to_string(n)),
           keys(table, "ORG" + std::to_string(n), section, problems) {}
@@ -198,34 +205,87 @@ TEST(LayoutTables, StatedValues) {
         int org3;
     };
     const V values[] = {
-        {"Size_A", 13, 11},         {"Color_A_R", 255, 64},     {"Color_A_G", 255, 196},
-        {"Color_A_B", 255, 221},    {"Btn_A2_Enable", 1, 1},    {"Btn_A2_X", 340, 680},
-        {"Btn_A2_Y", 620, 620},     {"Btn_A3_Enable", 0, 0},    {"Btn_A5_Enable", 0, 0},
-        {"Btn_A4_Enable", 1, 1},    {"Btn_A4_X", 980, 961},     {"Btn_A4_Y", 10, 17},
-        {"Btn_A6_Enable", 0, 0},    {"Btn_A7_Enable", 1, 1},    {"Btn_A7_X", 950, 920},
-        {"Btn_A7_Y", 10, 17},       {"Size_B", 13, 13},         {"Btn_Space_F", 0, 0},
-        {"Btn_Space_B", 0, 0},      {"Btn_B1_Enable", 1, 1},    {"Btn_B1_X", 100, 100},
-        {"Btn_B1_Y", 90, 90},       {"Btn_B2_Enable", 1, 1},    {"Btn_B2_X", 210, 210},
-        {"Btn_B2_Y", 90, 90},       {"Btn_B3_Enable", 0, 0},    {"Btn_B4_Enable", 1, 1},
-        {"Btn_B4_X", 320, 320},     {"Btn_B4_Y", 90, 90},       {"Btn_B5_Enable", 0, 1},
-        {"Btn_B11_Enable", 1, 1},   {"Btn_B11_X", 430, 430},    {"Btn_B11_Y", 90, 90},
-        {"Btn_B12_Enable", 0, 1},   {"Btn_B6_Enable", 1, 0},    {"Btn_B6_X", 100, 100},
-        {"Btn_B6_Y", 620, 620},     {"Btn_B7_Enable", 1, 1},    {"Btn_B7_X", 220, 220},
-        {"Btn_B7_Y", 620, 620},     {"Btn_B8_Enable", 1, 1},    {"Btn_B8_X", 790, 790},
-        {"Btn_B8_Y", 90, 90},       {"Btn_B9_Enable", 1, 0},    {"Btn_B9_X", 900, 900},
-        {"Btn_B9_Y", 90, 90},       {"Btn_B10_Enable", 0, 1},   {"Size_C", 11, 11},
-        {"Color_C_R", 255, 255},    {"Color_C_G", 255, 255},    {"Color_C_B", 255, 255},
-        {"P1_X", 90, 90},           {"P1_Y", 130, 130},         {"Key6_Enable", 0, 0},
-        {"Key11_Enable", 0, 0},     {"Key12_Enable", 0, 0},     {"Size_G", 10, 10},
-        {"Color_G_SP_R", 1, 1},     {"Color_G_SP_G", 83, 83},   {"Color_G_SP_B", 133, 133},
-        {"M_L_W", 190, 190},        {"SP_L_W", 166, 166},       {"O_L_W", 154, 154},
-        {"Size_D", 9, 6},           {"Color_D_Selected_R", 255, 255},
-        {"Color_D_Selected_G", 0, 0}, {"Color_D_Selected_B", 0, 0},
-        {"Color_D_notSelected_R", 255, 255}, {"Color_D_notSelected_G", 255, 255},
-        {"Color_D_notSelected_B", 255, 255}, {"P2_X", 98, 98},  {"P2_Y", 128, 128},
-        {"DPI_Orientation", 1, 1},  {"Size_E", 9, 9},           {"StepTime_D", 1, 1},
-        {"Size_F", 9, 9},           {"Color_F_LBack_R", 31, 31}, {"Color_F_LBack_G", 31, 31},
-        {"Color_F_LBack_B", 31, 31}, {"MacroNameHeight", 20, 20}, {"Size_I", 11, 11},
+        {"Size_A", 13, 11},
+        {"Color_A_R", 255, 64},
+        {"Color_A_G", 255, 196},
+        {"Color_A_B", 255, 221},
+        {"Btn_A2_Enable", 1, 1},
+        {"Btn_A2_X", 340, 680},
+        {"Btn_A2_Y", 620, 620},
+        {"Btn_A3_Enable", 0, 0},
+        {"Btn_A5_Enable", 0, 0},
+        {"Btn_A4_Enable", 1, 1},
+        {"Btn_A4_X", 980, 961},
+        {"Btn_A4_Y", 10, 17},
+        {"Btn_A6_Enable", 0, 0},
+        {"Btn_A7_Enable", 1, 1},
+        {"Btn_A7_X", 950, 920},
+        {"Btn_A7_Y", 10, 17},
+        {"Size_B", 13, 13},
+        {"Btn_Space_F", 0, 0},
+        {"Btn_Space_B", 0, 0},
+        {"Btn_B1_Enable", 1, 1},
+        {"Btn_B1_X", 100, 100},
+        {"Btn_B1_Y", 90, 90},
+        {"Btn_B2_Enable", 1, 1},
+        {"Btn_B2_X", 210, 210},
+        {"Btn_B2_Y", 90, 90},
+        {"Btn_B3_Enable", 0, 0},
+        {"Btn_B4_Enable", 1, 1},
+        {"Btn_B4_X", 320, 320},
+        {"Btn_B4_Y", 90, 90},
+        {"Btn_B5_Enable", 0, 1},
+        {"Btn_B11_Enable", 1, 1},
+        {"Btn_B11_X", 430, 430},
+        {"Btn_B11_Y", 90, 90},
+        {"Btn_B12_Enable", 0, 1},
+        {"Btn_B6_Enable", 1, 0},
+        {"Btn_B6_X", 100, 100},
+        {"Btn_B6_Y", 620, 620},
+        {"Btn_B7_Enable", 1, 1},
+        {"Btn_B7_X", 220, 220},
+        {"Btn_B7_Y", 620, 620},
+        {"Btn_B8_Enable", 1, 1},
+        {"Btn_B8_X", 790, 790},
+        {"Btn_B8_Y", 90, 90},
+        {"Btn_B9_Enable", 1, 0},
+        {"Btn_B9_X", 900, 900},
+        {"Btn_B9_Y", 90, 90},
+        {"Btn_B10_Enable", 0, 1},
+        {"Size_C", 11, 11},
+        {"Color_C_R", 255, 255},
+        {"Color_C_G", 255, 255},
+        {"Color_C_B", 255, 255},
+        {"P1_X", 90, 90},
+        {"P1_Y", 130, 130},
+        {"Key6_Enable", 0, 0},
+        {"Key11_Enable", 0, 0},
+        {"Key12_Enable", 0, 0},
+        {"Size_G", 10, 10},
+        {"Color_G_SP_R", 1, 1},
+        {"Color_G_SP_G", 83, 83},
+        {"Color_G_SP_B", 133, 133},
+        {"M_L_W", 190, 190},
+        {"SP_L_W", 166, 166},
+        {"O_L_W", 154, 154},
+        {"Size_D", 9, 6},
+        {"Color_D_Selected_R", 255, 255},
+        {"Color_D_Selected_G", 0, 0},
+        {"Color_D_Selected_B", 0, 0},
+        {"Color_D_notSelected_R", 255, 255},
+        {"Color_D_notSelected_G", 255, 255},
+        {"Color_D_notSelected_B", 255, 255},
+        {"P2_X", 98, 98},
+        {"P2_Y", 128, 128},
+        {"DPI_Orientation", 1, 1},
+        {"Size_E", 9, 9},
+        {"StepTime_D", 1, 1},
+        {"Size_F", 9, 9},
+        {"Color_F_LBack_R", 31, 31},
+        {"Color_F_LBack_G", 31, 31},
+        {"Color_F_LBack_B", 31, 31},
+        {"MacroNameHeight", 20, 20},
+        {"Size_I", 11, 11},
         {"Size_J", 9, 9},
     };
     const Layout l1(1), l2(2), l3(3);
@@ -248,7 +308,9 @@ TEST(LayoutTables, StatedValues) {
     EXPECT_TRUE(l1.problems.empty() && l3.problems.empty());
 }
 
-bool offWindow(int x, int y) { return x >= 1030 || y >= 662; }
+bool offWindow(int x, int y) {
+    return x >= 1030 || y >= 662;
+}
 
 TEST(LayoutTables, HiddenRowsAreParkedFarOutsideTheWindow) {
     const Layout l1(1), l3(3);
@@ -260,10 +322,12 @@ TEST(LayoutTables, HiddenRowsAreParkedFarOutsideTheWindow) {
         EXPECT_EQ(offWindow(l3[d + "_Steps_X"], l3[d + "_Steps_Y"]), n > 5) << d;
         EXPECT_EQ(offWindow(l3[d + "_Color_X"], l3[d + "_Color_Y"]), n > 5) << d;
     }
-    for (const char* k : {"AIMDPI_Y", "AIMDPI_Value_Y", "AIMDPI_Steps_Y"}) EXPECT_EQ(l1[k], 8352) << k;
+    for (const char* k : {"AIMDPI_Y", "AIMDPI_Value_Y", "AIMDPI_Steps_Y"})
+        EXPECT_EQ(l1[k], 8352) << k;
     EXPECT_FALSE(offWindow(l3["AIMDPI_Steps_X"], l3["AIMDPI_Steps_Y"]));
     for (int i = 1; i <= 3; ++i) {
-        for (const std::string& k : {"FireX" + std::to_string(i), "FireX" + std::to_string(i) + "_Offset"}) {
+        for (const std::string& k :
+             {"FireX" + std::to_string(i), "FireX" + std::to_string(i) + "_Offset"}) {
             EXPECT_TRUE(offWindow(l1[k + "_X"], l1[k + "_Y"])) << k;
             EXPECT_FALSE(offWindow(l3[k + "_X"], l3[k + "_Y"])) << k;
         }
@@ -291,12 +355,12 @@ TEST(LayoutTables, EnabledButtonsFitAndDoNotOverlap) {
         const char* key;
         int w, h;
     };
-    const Element elements[] = {
-        {"Btn_A2", 110, 27}, {"Btn_A3", 110, 27}, {"Btn_A5", 110, 27}, {"Btn_A4", 18, 18},
-        {"Btn_A6", 110, 27}, {"Btn_A7", 18, 18},  {"Btn_B1", 100, 30}, {"Btn_B2", 100, 30},
-        {"Btn_B3", 100, 30}, {"Btn_B4", 100, 30}, {"Btn_B5", 100, 30}, {"Btn_B11", 100, 30},
-        {"Btn_B12", 100, 30}, {"Btn_B6", 100, 30}, {"Btn_B7", 100, 30}, {"Btn_B8", 100, 30},
-        {"Btn_B9", 100, 30}, {"Btn_B10", 100, 30}};
+    const Element elements[] = {{"Btn_A2", 110, 27},  {"Btn_A3", 110, 27}, {"Btn_A5", 110, 27},
+                                {"Btn_A4", 18, 18},   {"Btn_A6", 110, 27}, {"Btn_A7", 18, 18},
+                                {"Btn_B1", 100, 30},  {"Btn_B2", 100, 30}, {"Btn_B3", 100, 30},
+                                {"Btn_B4", 100, 30},  {"Btn_B5", 100, 30}, {"Btn_B11", 100, 30},
+                                {"Btn_B12", 100, 30}, {"Btn_B6", 100, 30}, {"Btn_B7", 100, 30},
+                                {"Btn_B8", 100, 30},  {"Btn_B9", 100, 30}, {"Btn_B10", 100, 30}};
     for (int n : {1, 3}) {
         SCOPED_TRACE("ORG" + std::to_string(n));
         const Layout l(n);
@@ -311,15 +375,16 @@ TEST(LayoutTables, EnabledButtonsFitAndDoNotOverlap) {
         }
         for (int k = 1; k <= 12; ++k) {
             const std::string key = "Key" + std::to_string(k);
-            if (l[key + "_Enable"] == 1) boxes.push_back({key, l[key + "_X"], l[key + "_Y"], 170, 27});
+            if (l[key + "_Enable"] == 1)
+                boxes.push_back({key, l[key + "_X"], l[key + "_Y"], 170, 27});
         }
         for (size_t i = 0; i < boxes.size(); ++i) {
             const Box& a = boxes[i];
             EXPECT_TRUE(a.x >= 0 && a.y >= 0 && a.x + a.w <= 1030 && a.y + a.h <= 662) << a.key;
             for (size_t j = i + 1; j < boxes.size(); ++j) {
                 const Box& b = boxes[j];
-                const bool apart = a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y ||
-                                   b.y + b.h <= a.y;
+                const bool apart =
+                    a.x + a.w <= b.x || b.x + b.w <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y;
                 EXPECT_TRUE(apart) << a.key << " covers " << b.key;
             }
         }
@@ -327,18 +392,19 @@ TEST(LayoutTables, EnabledButtonsFitAndDoNotOverlap) {
 }
 
 TEST(OptionTable, ShippedValues) {
-    const std::string text = resourceText(":/res/ORG");
+    const std::string text = resourceText(std::string(orvandesk::res::kOptionTable).c_str());
     const shell::SettingsTable table = shell::ParseSettingsTable(text);
     shell::StartupProblems problems;
-    const shell::TableKeys keys(table, "ORG", "org", problems);
+    const shell::TableKeys keys(table, "ORG", std::string(orvandesk::res::kOptionSection),
+                                problems);
     struct V {
         const char* key;
         int value;
     };
-    for (const V v : {V{"Web_Enable", 1}, V{"Web_X", 700}, V{"Web_Y", 3}, V{"Rev_Manu_ID", 0},
-                      V{"Rev_Pro_ID", 0}, V{"TR_Enable", 0}, V{"GD_Enable", 0},
-                      V{"DPILED_Status", 1}, V{"Gun6_Num", 2}, V{"Gun7_Num", 3},
-                      V{"Num_Order", 0}, V{"ModeBCheckLeftKey", 1}})
+    for (const V v :
+         {V{"Web_Enable", 1}, V{"Web_X", 700}, V{"Web_Y", 3}, V{"Rev_Manu_ID", 0},
+          V{"Rev_Pro_ID", 0}, V{"TR_Enable", 0}, V{"GD_Enable", 0}, V{"DPILED_Status", 1},
+          V{"Gun6_Num", 2}, V{"Gun7_Num", 3}, V{"Num_Order", 0}, V{"ModeBCheckLeftKey", 1}})
         EXPECT_EQ(keys.number(v.key), v.value) << v.key;
     EXPECT_EQ(keys.text("Path"), "");
     const std::string web = keys.text("Web");

@@ -49,7 +49,7 @@ QImage outlineButton(int w, int h, Look look) {
     beginPainter(p, img);
     const QRectF r(0.5, 0.5, w - 1, h - 1);
     const QPainterPath shape = chamfered(r, 0, 5, 0, 5);
-    QColor fill = look == Look::Normal ? QColor(30, 30, 32)
+    QColor fill = look == Look::Normal  ? QColor(30, 30, 32)
                   : look == Look::Hover ? QColor(46, 40, 36)
                                         : theme::kAccent.darker(135);
     p.fillPath(shape, fill);
@@ -118,8 +118,10 @@ void globe(QPainter& p, QPointF c, qreal r, const QColor& ink) {
     p.drawEllipse(c, r, r);
     p.drawEllipse(c, r * 0.45, r);
     p.drawLine(QPointF(c.x() - r, c.y()), QPointF(c.x() + r, c.y()));
-    p.drawLine(QPointF(c.x() - r * 0.86, c.y() - r * 0.5), QPointF(c.x() + r * 0.86, c.y() - r * 0.5));
-    p.drawLine(QPointF(c.x() - r * 0.86, c.y() + r * 0.5), QPointF(c.x() + r * 0.86, c.y() + r * 0.5));
+    p.drawLine(QPointF(c.x() - r * 0.86, c.y() - r * 0.5),
+               QPointF(c.x() + r * 0.86, c.y() - r * 0.5));
+    p.drawLine(QPointF(c.x() - r * 0.86, c.y() + r * 0.5),
+               QPointF(c.x() + r * 0.86, c.y() + r * 0.5));
     p.restore();
 }
 

@@ -16,8 +16,8 @@ struct Gun {
     bool compact;
 };
 const Gun kGuns[7] = {
-    {"AKM", 18, 0, true, false, false},   {"M16A4", 22, 0, false, true, false},
-    {"M416", 14, 1, false, true, false},  {"UMP9", 6, 2, false, false, true},
+    {"AKM", 18, 0, true, false, false},    {"M16A4", 22, 0, false, true, false},
+    {"M416", 14, 1, false, true, false},   {"UMP9", 6, 2, false, false, true},
     {"SCAR-L", 12, 1, false, true, false}, {"5.56", 16, 1, false, false, false},
     {"7.62", 20, 0, true, true, false},
 };
@@ -27,12 +27,12 @@ QPainterPath silhouette(const Gun& g) {
     QPainterPath s;
     const qreal y = 16;  // top of the receiver
     const qreal rx = g.compact ? 40 : 34, rw = g.compact ? 34 : 38;
-    s.addRect(QRectF(rx, y, rw, 9));                                   // receiver
-    s.addRect(QRectF(rx + rw, y + 1, g.compact ? 12 : 18, 7));         // hand guard
+    s.addRect(QRectF(rx, y, rw, 9));                            // receiver
+    s.addRect(QRectF(rx + rw, y + 1, g.compact ? 12 : 18, 7));  // hand guard
     const qreal muzzle = rx + rw + (g.compact ? 12 : 18);
-    s.addRect(QRectF(muzzle, y + 3, g.barrel, 3));                     // barrel
-    s.addRect(QRectF(muzzle + g.barrel - 2, y + 2, 4, 5));             // muzzle device
-    QPainterPath grip;  // pistol grip, raked back
+    s.addRect(QRectF(muzzle, y + 3, g.barrel, 3));          // barrel
+    s.addRect(QRectF(muzzle + g.barrel - 2, y + 2, 4, 5));  // muzzle device
+    QPainterPath grip;                                      // pistol grip, raked back
     grip.moveTo(rx + 8, y + 9);
     grip.lineTo(rx + 15, y + 9);
     grip.lineTo(rx + 11, y + 22);
@@ -216,7 +216,8 @@ QImage firePagePicture() {
     p.drawLine(QPointF(sheet.left() + 22, sheet.top()), QPointF(sheet.left() + 160, sheet.top()));
     crosshair(p, QPointF(sheet.left() + 36, sheet.top() + 30), 11);
     p.setPen(QPen(theme::kLineSoft, 1));
-    p.drawLine(QPointF(sheet.left() + 64, sheet.top() + 30.5), QPointF(sheet.right() - 20, sheet.top() + 30.5));
+    p.drawLine(QPointF(sheet.left() + 64, sheet.top() + 30.5),
+               QPointF(sheet.right() - 20, sheet.top() + 30.5));
 
     // Preset column.
     const QRectF presets(t.x("Fire1") - 10, t.y("Fire1") - 10, 140,
@@ -232,9 +233,9 @@ QImage firePagePicture() {
         int icon;
         qreal height;
     };
-    const Field fields[] = {{"FireCnt1", 0, 20},  {"FireX1", 1, 20},    {"FireX1_Offset", 3, 20},
-                            {"FireY1", 2, 20},    {"FireY1_Offset", 4, 20}, {"FireTime1", 5, 20},
-                            {"FireColor1", 6, 40}};
+    const Field fields[] = {
+        {"FireCnt1", 0, 20},      {"FireX1", 1, 20},    {"FireX1_Offset", 3, 20}, {"FireY1", 2, 20},
+        {"FireY1_Offset", 4, 20}, {"FireTime1", 5, 20}, {"FireColor1", 6, 40}};
     for (const Field& f : fields) {
         const qreal y = t.y(f.key);
         if (y > 662) continue;  // rows hidden by the layout
@@ -259,9 +260,11 @@ QImage firePagePicture() {
     const QRectF target(t.x("FireCnt1") + 110, t.y("IsHasLK") + 10, 300, 140);
     p.setPen(QPen(QColor(255, 255, 255, 14), 1));
     for (int i = 0; i <= 6; ++i)
-        p.drawLine(QPointF(target.left() + i * 50, target.top()), QPointF(target.left() + i * 50, target.bottom()));
+        p.drawLine(QPointF(target.left() + i * 50, target.top()),
+                   QPointF(target.left() + i * 50, target.bottom()));
     for (int i = 0; i <= 4; ++i)
-        p.drawLine(QPointF(target.left(), target.top() + i * 35), QPointF(target.right(), target.top() + i * 35));
+        p.drawLine(QPointF(target.left(), target.top() + i * 35),
+                   QPointF(target.right(), target.top() + i * 35));
     const QPointF aim(target.left() + 150, target.top() + 108);
     crosshair(p, aim, 9);
     p.setPen(Qt::NoPen);

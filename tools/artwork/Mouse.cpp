@@ -1,7 +1,7 @@
 // The key page picture: a twelve-button mouse seen from above, with numbered
 // call-outs that match numbered badges beside the button labels.
-#include <QtMath>
 #include <QTransform>
+#include <QtMath>
 
 #include "tools/artwork/Art.h"
 
@@ -61,8 +61,8 @@ void pill(QPainter& p, QPointF c, QSizeF s, qreal angle, const QColor& fill, con
     p.rotate(angle);
     p.setPen(QPen(rim, 1.2));
     p.setBrush(fill);
-    p.drawRoundedRect(QRectF(-s.width() / 2, -s.height() / 2, s.width(), s.height()),
-                      s.width() / 2, s.width() / 2);
+    p.drawRoundedRect(QRectF(-s.width() / 2, -s.height() / 2, s.width(), s.height()), s.width() / 2,
+                      s.width() / 2);
     p.restore();
 }
 
@@ -90,8 +90,7 @@ void drawMouse(QPainter& p) {
     p.drawPath(cable);
 
     // Shell with a top light and a darker rear.
-    for (int i = 8; i > 0; --i)
-        p.fillPath(body.translated(0, i * 0.8), QColor(0, 0, 0, 14));
+    for (int i = 8; i > 0; --i) p.fillPath(body.translated(0, i * 0.8), QColor(0, 0, 0, 14));
     QLinearGradient shell(380, 0, 600, 0);
     shell.setColorAt(0, QColor(38, 39, 43));
     shell.setColorAt(0.45, QColor(58, 59, 64));
@@ -176,8 +175,8 @@ void badge(QPainter& p, QPointF c, int number, bool lit) {
     p.setBrush(lit ? QColor(249, 100, 1, 40) : QColor(28, 29, 32));
     p.drawEllipse(c, 10.5, 10.5);
     p.restore();
-    drawText(p, QRectF(c.x() - 12, c.y() - 11, 24, 22), QString::number(number),
-             uiFont(11, true), theme::kText, Qt::AlignCenter);
+    drawText(p, QRectF(c.x() - 12, c.y() - 11, 24, 22), QString::number(number), uiFont(11, true),
+             theme::kText, Qt::AlignCenter);
 }
 
 }  // namespace
@@ -204,11 +203,11 @@ QImage keyPagePicture() {
         const QString k = QStringLiteral("Key%1").arg(e);
         if (t.value(k + "_Enable") != 1) continue;
         const QPointF row = QPointF(t.x(k), t.y(k)) - origin;
-        shown.push_back({static_cast<int>(shown.size()) + 1, row, kButtons[kControlOfEntry[e - 1] - 1]});
+        shown.push_back(
+            {static_cast<int>(shown.size()) + 1, row, kButtons[kControlOfEntry[e - 1] - 1]});
     }
     // Badges beside the labels.
-    for (const Callout& c : shown)
-        badge(p, c.row + QPointF(-22 - kShift, 13.5), c.number, false);
+    for (const Callout& c : shown) badge(p, c.row + QPointF(-22 - kShift, 13.5), c.number, false);
 
     // Badges around the mouse, stacked per side in the order of their targets
     // so that no two leader lines cross.

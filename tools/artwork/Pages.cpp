@@ -6,7 +6,9 @@
 namespace artwork {
 namespace {
 
-const LayoutTable& table() { return layout().page; }
+const LayoutTable& table() {
+    return layout().page;
+}
 
 // Page pictures are drawn in window coordinates and shifted by their origin.
 struct PageCanvas {
@@ -77,8 +79,8 @@ QImage advancedPage(const Words& w) {
         sliderTrack(p, x, y, positions, knobW, knobW - 4);
     }
     // Switches: the option words follow the check picture.
-    for (auto [key, text] : {std::pair{"IsControl", w.acceleration},
-                             std::pair{"IsScreen", w.oneScreen}}) {
+    for (auto [key, text] :
+         {std::pair{"IsControl", w.acceleration}, std::pair{"IsScreen", w.oneScreen}}) {
         drawText(p, QRectF(t.x(key) + 24, t.y(key) - 2, 250, 20), text, caption(), theme::kText);
     }
     // Report rate: the labels over the options are blank, the rates are printed.
@@ -116,8 +118,8 @@ QImage advancedPage(const Words& w) {
     for (int n = 1; n <= 3; ++n) {
         const QString k = QStringLiteral("FK%1Cnt").arg(n);
         rowBand(p, QRectF(split + 16, t.y(k) - 2, right - split - 20, 24));
-        drawText(p, QRectF(split + 28, t.y(k), 120, 20), QStringLiteral("%1 %2").arg(w.fireKey).arg(n),
-                 caption(), theme::kText);
+        drawText(p, QRectF(split + 28, t.y(k), 120, 20),
+                 QStringLiteral("%1 %2").arg(w.fireKey).arg(n), caption(), theme::kText);
     }
     return c.finish();
 }

@@ -28,7 +28,8 @@ void hardenOutline(QImage& img) {
         for (int x = 0; x < img.width(); ++x) {
             const int a = qAlpha(line[x]);
             if (a == 0 || a == 255) continue;
-            line[x] = a < 128 ? qRgba(0, 0, 0, 0) : qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
+            line[x] =
+                a < 128 ? qRgba(0, 0, 0, 0) : qRgb(qRed(line[x]), qGreen(line[x]), qBlue(line[x]));
         }
     }
 }
@@ -72,8 +73,7 @@ QImage background() {
     p.drawLine(QPointF(c.x() - 10, c.y()), QPointF(c.x() + 10, c.y()));
     p.drawLine(QPointF(c.x() - 8.6, c.y() - 5), QPointF(c.x() + 8.6, c.y() - 5));
     p.drawLine(QPointF(c.x() - 8.6, c.y() + 5), QPointF(c.x() + 8.6, c.y() + 5));
-    drawText(p, link.adjusted(30, 0, 0, 0), webLinkText(), uiFont(13, true, 1.0),
-             theme::kTextDim);
+    drawText(p, link.adjusted(30, 0, 0, 0), webLinkText(), uiFont(13, true, 1.0), theme::kTextDim);
 
     // Content well shared by all pages.
     const QPainterPath well = chamfered(QRectF(84.5, 125.5, 926, 481), 14, 0, 14, 0);
@@ -161,8 +161,8 @@ QImage dialogBackground() {
     g.setColorAt(1, QColor(24, 25, 27));
     p.fillPath(shape, g);
     p.setPen(QPen(theme::kLineSoft, 1));
-    p.drawLine(QPointF(panel.left() + 12, panel.top() + 44), QPointF(panel.right() - 12,
-                                                                      panel.top() + 44));
+    p.drawLine(QPointF(panel.left() + 12, panel.top() + 44),
+               QPointF(panel.right() - 12, panel.top() + 44));
     p.strokePath(shape, QPen(theme::kLine, 1));
     p.setPen(QPen(theme::kAccent, 2, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(panel.left(), panel.top() + 16), QPointF(panel.left() + 16, panel.top()));
@@ -184,10 +184,12 @@ void watermark(QPainter& p, int kind) {
         p.drawLine(QPointF(c.x() - 22, c.y()), QPointF(c.x() + 22, c.y()));
         p.drawLine(QPointF(c.x(), c.y() - 22), QPointF(c.x(), c.y() + 22));
         for (int s : {-1, 1}) {
-            p.drawPolyline(QPolygonF({QPointF(c.x() + s * 16, c.y() - 6), QPointF(c.x() + s * 22, c.y()),
-                                      QPointF(c.x() + s * 16, c.y() + 6)}));
-            p.drawPolyline(QPolygonF({QPointF(c.x() - 6, c.y() + s * 16), QPointF(c.x(), c.y() + s * 22),
-                                      QPointF(c.x() + 6, c.y() + s * 16)}));
+            p.drawPolyline(
+                QPolygonF({QPointF(c.x() + s * 16, c.y() - 6), QPointF(c.x() + s * 22, c.y()),
+                           QPointF(c.x() + s * 16, c.y() + 6)}));
+            p.drawPolyline(
+                QPolygonF({QPointF(c.x() - 6, c.y() + s * 16), QPointF(c.x(), c.y() + s * 22),
+                           QPointF(c.x() + 6, c.y() + s * 16)}));
         }
     } else {  // clock
         p.drawEllipse(c, 22, 22);
@@ -247,12 +249,22 @@ QImage appIcon() {
 
 }  // namespace
 
-const Layout& layout() { return g_layout; }
-void setLayout(Layout l) { g_layout = std::move(l); }
+const Layout& layout() {
+    return g_layout;
+}
+void setLayout(Layout l) {
+    g_layout = std::move(l);
+}
 
-QPointF webStripOrigin() { return QPointF(layout().org.x("Web"), layout().org.y("Web")); }
-QRectF webLinkArea() { return QRectF(webStripOrigin() + QPointF(58, 22), QSizeF(100, 22)); }
-QString webLinkText() { return QStringLiteral("www"); }
+QPointF webStripOrigin() {
+    return QPointF(layout().org.x("Web"), layout().org.y("Web"));
+}
+QRectF webLinkArea() {
+    return QRectF(webStripOrigin() + QPointF(58, 22), QSizeF(100, 22));
+}
+QString webLinkText() {
+    return QStringLiteral("www");
+}
 
 void addWindowPictures(Pictures& out) {
     out.push_back({"Update", updateBanner()});
@@ -263,6 +275,8 @@ void addWindowPictures(Pictures& out) {
     out.push_back({"AppIcon", appIcon()});
 }
 
-QImage windowBackground() { return background(); }
+QImage windowBackground() {
+    return background();
+}
 
 }  // namespace artwork

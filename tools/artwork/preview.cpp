@@ -26,7 +26,9 @@ QImage pic(const QString& name) {
     return img;
 }
 
-QString str(const QString& id) { return g_text.value(id.toLower()); }
+QString str(const QString& id) {
+    return g_text.value(id.toLower());
+}
 
 void loadLanguage(const QString& path) {
     QFile f(path);
@@ -34,7 +36,8 @@ void loadLanguage(const QString& path) {
     static const QRegularExpression entry(QStringLiteral("^\"([^=]+)=(.*)\"\\s*$"));
     for (const QByteArray& line : f.readAll().split('\n')) {
         const auto m = entry.match(QString::fromUtf8(line).trimmed());
-        if (m.hasMatch()) g_text.insert(m.captured(1).toLower(), m.captured(2).replace("\"\"", "\""));
+        if (m.hasMatch())
+            g_text.insert(m.captured(1).toLower(), m.captured(2).replace("\"\"", "\""));
     }
     if (g_text.contains("fontname")) g_font = g_text.value("fontname");
 }
@@ -72,7 +75,9 @@ void edit(QPainter& p, QRect r, const QString& s, const QColor& back, const QCol
     label(p, r.adjusted(3, 0, -4, 0), s, points, ink, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-QPoint at(const QString& k) { return QPoint(g_t.x(k), g_t.y(k)); }
+QPoint at(const QString& k) {
+    return QPoint(g_t.x(k), g_t.y(k));
+}
 
 void frame(QPainter& p, int language, int page) {
     const QString set = QStringLiteral("L%1_").arg(language);
@@ -89,13 +94,20 @@ void frame(QPainter& p, int language, int page) {
     const QString light = page == 3 ? "SetS_03" : "SetS_01";
     const QString macro = page == 4 ? "SetS_03" : "SetS_01";
     const std::vector<std::tuple<QString, QString, QString, bool>> buttons = {
-        {"Btn_A2", "BtnS_01", "Str001", false}, {"Btn_A3", "BtnS_01", "Str002", false},
-        {"Btn_A5", "BtnS_01", "Str016", false}, {"Btn_A4", "ExitS_01", "", false},
-        {"Btn_A6", "BtnS_01", "Str003", false}, {"Btn_A7", "MiniS_01", "", false},
-        {"Btn_B1", mainSel, "Str004", true},     {"Btn_B2", "SetS_01", "Str005", true},
-        {"Btn_B3", "SetS_01", "Str006", true},   {"Btn_B4", adv, "Str007", true},
-        {"Btn_B5", light, "Str008", true},       {"Btn_B11", macro, "Str014", true},
-        {"Btn_B12", "SetS_01", "Str015", true},  {"Btn_B6", "SetS_01", "Str009", true},
+        {"Btn_A2", "BtnS_01", "Str001", false},
+        {"Btn_A3", "BtnS_01", "Str002", false},
+        {"Btn_A5", "BtnS_01", "Str016", false},
+        {"Btn_A4", "ExitS_01", "", false},
+        {"Btn_A6", "BtnS_01", "Str003", false},
+        {"Btn_A7", "MiniS_01", "", false},
+        {"Btn_B1", mainSel, "Str004", true},
+        {"Btn_B2", "SetS_01", "Str005", true},
+        {"Btn_B3", "SetS_01", "Str006", true},
+        {"Btn_B4", adv, "Str007", true},
+        {"Btn_B5", light, "Str008", true},
+        {"Btn_B11", macro, "Str014", true},
+        {"Btn_B12", "SetS_01", "Str015", true},
+        {"Btn_B6", "SetS_01", "Str009", true},
         {"Btn_B7", "SetS_01", "Str010", true},
         {"Btn_B8", language == 1 ? "SetS_03" : "SetS_01", "Str011", true},
         {"Btn_B9", language == 2 ? "SetS_03" : "SetS_01", "Str012", true},
@@ -145,15 +157,17 @@ void advancedPage(QPainter& p, int language) {
               n <= 5 ? colour("Color_D_Selected") : ink, Qt::AlignLeft | Qt::AlignVCenter);
         slider(p, at(k + "_Steps"), 12, values[n - 1] + 1, "Bar2_E", "Bar2_D",
                g_t.value(k + "_Steps_D"), false, size, ink);
-        label(p, QRect(at(k + "_Value"), QSize(46, 18)), str(QStringLiteral("Str3%1").arg(values[n - 1], 2, 10, QChar('0'))),
-              size, ink, Qt::AlignLeft | Qt::AlignVCenter);
+        label(p, QRect(at(k + "_Value"), QSize(46, 18)),
+              str(QStringLiteral("Str3%1").arg(values[n - 1], 2, 10, QChar('0'))), size, ink,
+              Qt::AlignLeft | Qt::AlignVCenter);
     }
     slider(p, at("Spd"), 11, 6, "Bar1_E", "Bar1_D", 0, true, size, ink);
     slider(p, at("DbSpd"), 11, 5, "Bar1_E", "Bar1_D", 0, true, size, ink);
     slider(p, at("ScrSpd"), 11, 3, "Bar1_E", "Bar1_D", 0, true, size, ink);
     p.drawImage(at("IsControl"), pic("CbS_E"));
     p.drawImage(at("IsScreen"), pic("CbS_D"));
-    for (int i = 1; i <= 4; ++i) p.drawImage(at(QStringLiteral("Rep%1").arg(i)), pic(i == 4 ? "RdS_E" : "RdS_D"));
+    for (int i = 1; i <= 4; ++i)
+        p.drawImage(at(QStringLiteral("Rep%1").arg(i)), pic(i == 4 ? "RdS_E" : "RdS_D"));
     const char* counts[3] = {"2", "4", "8"};
     const char* delays[3] = {"60", "120", "200"};
     for (int i = 0; i < 3; ++i) {
@@ -168,10 +182,13 @@ void advancedPage(QPainter& p, int language) {
 
 void lightingPage(QPainter& p, int language) {
     p.drawImage(at("P3"), pic(QStringLiteral("L%1_Back3").arg(language)));
-    for (int i = 1; i <= 6; ++i) p.drawImage(at(QStringLiteral("LEDMode%1").arg(i)), pic(i == 5 ? "RdS_E" : "RdS_D"));
-    slider(p, at("StepTime"), 10, 4, "Bar1_E", "Bar1_D", g_t.value("StepTime_D"), false, 9, Qt::white);
-    const QColor table[10] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 255},
-                              {255, 0, 255}, {255, 128, 0}, {255, 255, 255}, {128, 0, 255}, {0, 128, 255}};
+    for (int i = 1; i <= 6; ++i)
+        p.drawImage(at(QStringLiteral("LEDMode%1").arg(i)), pic(i == 5 ? "RdS_E" : "RdS_D"));
+    slider(p, at("StepTime"), 10, 4, "Bar1_E", "Bar1_D", g_t.value("StepTime_D"), false, 9,
+           Qt::white);
+    const QColor table[10] = {{255, 0, 0},   {0, 255, 0},   {0, 0, 255},   {255, 255, 0},
+                              {0, 255, 255}, {255, 0, 255}, {255, 128, 0}, {255, 255, 255},
+                              {128, 0, 255}, {0, 128, 255}};
     for (int i = 1; i <= 10; ++i) {
         const QPoint pos = at(QStringLiteral("LEDColor%1").arg(i));
         p.fillRect(QRect(pos, QSize(32, 40)), table[i - 1]);
@@ -196,18 +213,22 @@ void list(QPainter& p, const QString& key, const QStringList& rows, int selected
 void macroPage(QPainter& p, int language) {
     p.drawImage(at("P4"), pic(QStringLiteral("L%1_Back4").arg(language)));
     list(p, "PCMacroName", {"Reload", "Burst 3", "Build wall", "Chat GG", "Crouch jump"}, 1);
-    list(p, "MacroContent", {"Left Key down", "50 ms", "Left Key up", "50 ms", "Left Key down",
-                             "50 ms", "Left Key up"}, -1);
+    list(
+        p, "MacroContent",
+        {"Left Key down", "50 ms", "Left Key up", "50 ms", "Left Key down", "50 ms", "Left Key up"},
+        -1);
     list(p, "MseMacroName", {"Burst 3", "Reload"}, -1);
     const int size = g_t.value("Size_F");
     pair(p, at("BtnNew"), "MacroS_01", str("Str432"), size, colour("Color_F"));
     pair(p, at("BtnStart"), "MacroS_02", str("Str400"), size, colour("Color_F"));
     const QPoint g = at("DelayTime");
     for (int i = 0; i < 3; ++i) {
-        const QPoint o = g + QPoint(g_t.value("RecDelay_X"), g_t.value("RecDelay_Y") + i * g_t.value("RecDelay_H"));
+        const QPoint o = g + QPoint(g_t.value("RecDelay_X"),
+                                    g_t.value("RecDelay_Y") + i * g_t.value("RecDelay_H"));
         p.drawImage(o, pic(i == 0 ? "RdS_E" : "RdS_D"));
-        label(p, QRect(o + QPoint(20, -2), QSize(120, 19)), str(QStringLiteral("Str41%1").arg(4 + i)), size,
-              colour("Color_F_Font"), Qt::AlignLeft | Qt::AlignVCenter);
+        label(p, QRect(o + QPoint(20, -2), QSize(120, 19)),
+              str(QStringLiteral("Str41%1").arg(4 + i)), size, colour("Color_F_Font"),
+              Qt::AlignLeft | Qt::AlignVCenter);
     }
     edit(p, QRect(g + at("DelayEdit"), QSize(44, 20)), "50", colour("Color_F_LBack"),
          colour("Color_F_LBorder"), colour("Color_F_Font"), size);
@@ -217,8 +238,11 @@ void firePage(QPainter& p) {
     p.drawImage(at("P6"), pic("L1_Back5"));
     const int size = g_t.value("Size_J");
     for (int i = 1; i <= 7; ++i)
-        p.drawImage(at(QStringLiteral("Fire%1").arg(i)), pic(QStringLiteral("Gun%1_0%2").arg(i).arg(i == 7 ? 2 : 1)));
-    for (int i = 3; i <= 5; ++i) p.drawImage(at(QStringLiteral("GunMode%1").arg(i)), pic(QStringLiteral("GunMode%1").arg(i)));
+        p.drawImage(at(QStringLiteral("Fire%1").arg(i)),
+                    pic(QStringLiteral("Gun%1_0%2").arg(i).arg(i == 7 ? 2 : 1)));
+    for (int i = 3; i <= 5; ++i)
+        p.drawImage(at(QStringLiteral("GunMode%1").arg(i)),
+                    pic(QStringLiteral("GunMode%1").arg(i)));
     const char* rows[] = {"FireCnt", "FireY", "FireTime"};
     const char* offset[] = {"FireY%1_Offset"};
     for (int c = 1; c <= 3; ++c) {
@@ -232,8 +256,9 @@ void firePage(QPainter& p) {
         p.drawImage(sw, pic("Col_F"));
     }
     p.drawImage(at("IsHasLK"), pic("CbS_E"));
-    label(p, QRect(at("IsHasLK") + QPoint(22, -2), QSize(260, 20)), "Is Fire Mode has a 'Left Key'?", size,
-          colour("Color_F"), Qt::AlignLeft | Qt::AlignVCenter);
+    label(p, QRect(at("IsHasLK") + QPoint(22, -2), QSize(260, 20)),
+          "Is Fire Mode has a 'Left Key'?", size, colour("Color_F"),
+          Qt::AlignLeft | Qt::AlignVCenter);
     pair(p, at("FireConfirm"), "BtnS_01", str("Str620"), size + 2, colour("Color_F"));
     pair(p, at("FireCancel"), "BtnS_01", str("Str621"), size + 2, colour("Color_F"));
 }
@@ -257,7 +282,8 @@ QImage contactSheet() {
         int x = 6, h = 0;
         for (const QString& n : row) {
             QImage img = pic(n);
-            if (n == "AppIcon") img = img.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            if (n == "AppIcon")
+                img = img.scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation);
             p.drawImage(x, y, img);
             x += img.width() + 6;
             h = std::max(h, img.height());
@@ -274,7 +300,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     if (argc != 8) {
         std::fprintf(stderr,
-                     "usage: artwork_preview <pictures> <ORG> <ORGn> <LANGn.txt> <language> <page> <out.png>\n");
+                     "usage: artwork_preview <pictures> <ORG> <ORGn> <LANGn.txt> <language> <page> "
+                     "<out.png>\n");
         return 1;
     }
     g_dir = QString::fromLocal8Bit(argv[1]);
@@ -296,12 +323,23 @@ int main(int argc, char** argv) {
     p.setRenderHint(QPainter::TextAntialiasing);
     frame(p, language, page);
     switch (page) {
-        case 1: keyPage(p, language); break;
-        case 2: advancedPage(p, language); break;
-        case 3: lightingPage(p, language); break;
-        case 4: macroPage(p, language); break;
-        case 6: firePage(p); break;
-        default: break;
+        case 1:
+            keyPage(p, language);
+            break;
+        case 2:
+            advancedPage(p, language);
+            break;
+        case 3:
+            lightingPage(p, language);
+            break;
+        case 4:
+            macroPage(p, language);
+            break;
+        case 6:
+            firePage(p);
+            break;
+        default:
+            break;
     }
     if (page != 6) p.drawImage(QPoint(org.x("Web"), org.y("Web")), pic("WebS_01"));
     p.end();

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <array>
+#include <string>
 #include <string_view>
 
 namespace orvandesk::res {
 
-// Resource paths of the option table and the three layout tables.
+// Resource path and section of the option table.
 inline constexpr std::string_view kOptionTable = ":/res/ORG";
-inline constexpr std::array<std::string_view, 3> kLayoutTables = {":/res/ORG1", ":/res/ORG2",
-                                                                  ":/res/ORG3"};
+inline constexpr std::string_view kOptionSection = "org";
 
-// The section of layout table n (1..3) is "org<n>".
-int tablesResourceVersion();
+// Resource path (":/res/ORG1" ..) and section ("org1" ..) of the layout table
+// of language 1..3; languages outside that range fall back to language 1.
+std::string_view layoutTablePath(int language);
+std::string layoutSection(int language);
 
 }  // namespace orvandesk::res
