@@ -14,11 +14,23 @@
 // mode, 1007 CPI +, 1008 CPI -; 1100..1102 power keys; 1200..1203 fire
 // keys; 1300..1306 media; 1400..1406 browser.
 
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "common/keys/FunctionContext.h"
 
 namespace keys {
+
+// A leaf entry of orvandesk's function menus: its item number and the
+// object name of its menu row.
+struct MenuEntry {
+    int item;
+    std::string_view component;
+};
+
+// Every orvandesk entry that FunctionCodeOfItem turns into a code, in item order.
+std::span<const MenuEntry> OrvanMenuEntries();
 
 // Empty when the item gives no code: an unknown item, or "Fire Macro Key"
 // while the mouse's memory kind is not "I2C". Callers store nothing then.

@@ -6,6 +6,55 @@
 namespace keys {
 namespace {
 
+constexpr MenuEntry kOrvanEntries[] = {
+    {900, "Key_Left"},
+    {901, "Key_Right"},
+    {902, "Key_Middle"},
+    {903, "Key_B4"},
+    {904, "Key_B5"},
+    {1000, "Key_AIM"},
+    {1001, "Key_LEDMode"},
+    {1002, "Key_LEDSwitch"},
+    {1003, "Key_BtnEFT"},
+    {1004, "Key_ReportRate"},
+    {1005, "Key_FireMacroKey"},
+    {1006, "Key_FireMacroOff"},
+    {1007, "Key_KeyOff"},
+    {1100, "Key_PlayPause"},
+    {1101, "Key_Stop"},
+    {1102, "Key_PreviousTrack"},
+    {1103, "Key_NextTrack"},
+    {1104, "Key_VolumePlus"},
+    {1105, "Key_VolumeMinus"},
+    {1106, "Key_Mute"},
+    {1200, "Key_WWWHome"},
+    {1201, "Key_WWWSearch"},
+    {1202, "Key_WWWBack"},
+    {1203, "Key_WWWForward"},
+    {1204, "Key_WWWStop"},
+    {1205, "Key_WWWRefresh"},
+    {1206, "Key_WWWFavorites"},
+    {1300, "Key_Computer"},
+    {1301, "Key_Calculator"},
+    {1302, "Key_EMail"},
+    {1303, "Key_Desktop"},
+    {2000, "Key_CPI"},
+    {2001, "Key_CPII"},
+    {2002, "Key_CPID"},
+    {2100, "Key_Fire1"},
+    {2101, "Key_Fire2"},
+    {2102, "Key_Fire3"},
+    {2200, "Key_PowerDown"},
+    {2201, "Key_Sleep"},
+    {2202, "Key_WakeUp"},
+    {2300, "Key_Profile1"},
+    {2301, "Key_Profile2"},
+    {2302, "Key_Profile3"},
+    {2303, "Key_Profile"},
+    {2400, "Key_AdjustXYFn"},
+    {2401, "Key_AdjustXYSwitch"},
+};
+
 std::uint8_t Clamped(int value, int low, int high) {
     return static_cast<std::uint8_t>(std::clamp(value, low, high));
 }
@@ -71,6 +120,10 @@ std::optional<FunctionCode> CodeOfItem(int item, const OrvanFunctionContext& c) 
 }
 
 }  // namespace
+
+std::span<const MenuEntry> OrvanMenuEntries() {
+    return kOrvanEntries;
+}
 
 std::string FunctionCodeOfItem(int item, const OrvanFunctionContext& context) {
     const auto code = CodeOfItem(item, context);

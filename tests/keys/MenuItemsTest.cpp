@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "common/keys/MenuItems.h"
 
 namespace keys {
@@ -42,6 +44,23 @@ TEST(OrvanMenuItems, UnknownItemsGiveNoCode) {
     const OrvanFunctionContext context;
     for (int item : {-1, 1, 899, 905, 1008, 1107, 1207, 1304, 2003, 2103, 2203, 2304, 2402, 9999}) {
         EXPECT_EQ(FunctionCodeOfItem(item, context), "") << item;
+    }
+}
+
+// The menu rows and the item table agree: every row gives a code, and no
+// number without a row does (item 0 stands for "none").
+TEST(OrvanMenuItems, EveryMenuRowAndNoOtherItemGivesACode) {
+    OrvanFunctionContext context;
+    context.memoryIsI2c = true;
+    std::set<int> rows;
+    for (const MenuEntry& entry : OrvanMenuEntries()) {
+        EXPECT_TRUE(rows.insert(entry.item).second) << entry.component;
+        EXPECT_TRUE(entry.component.starts_with("Key_")) << entry.item;
+    }
+    EXPECT_EQ(rows.size(), 46u);
+    for (int item = 0; item <= 2500; ++item) {
+        const bool offered = item == 0 || rows.contains(item);
+        EXPECT_EQ(FunctionCodeOfItem(item, context).size(), offered ? 8u : 0u) << item;
     }
 }
 
