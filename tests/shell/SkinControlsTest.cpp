@@ -1,7 +1,10 @@
+#include "common/shell/SkinButton.h"
 #include "common/shell/SkinControls.h"
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -82,6 +85,25 @@ TEST_F(SkinControlsTest, SliderStylesAndClicks) {
     QTest::mouseClick(positions[6], Qt::LeftButton);
     ASSERT_EQ(clicked.count(), 1);
     EXPECT_EQ(clicked.at(0).at(0).toInt(), 7);
+}
+
+TEST_F(SkinControlsTest, DialogButtonFollowsHoverAndClick) {
+    auto* img = picture();
+    auto* label = new shell::SkinLabel(&page);
+    label->resize(18, 18);
+    shell::SkinButton button(store, img, label, "ExitS");
+    button.showNormal();
+    EXPECT_EQ(img->pictureName(), "ExitS_01");
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QCoreApplication::sendEvent(label, &enter);
+    EXPECT_EQ(img->pictureName(), "ExitS_02");
+    QSignalSpy clicked(&button, &shell::SkinButton::clicked);
+    QTest::mouseClick(label, Qt::LeftButton);
+    EXPECT_EQ(img->pictureName(), "ExitS_03");
+    EXPECT_EQ(clicked.count(), 1);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(label, &leave);
+    EXPECT_EQ(img->pictureName(), "ExitS_01");
 }
 
 }  // namespace
