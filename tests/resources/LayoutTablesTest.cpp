@@ -391,6 +391,77 @@ TEST(LayoutTables, EnabledButtonsFitAndDoNotOverlap) {
     }
 }
 
+// The page pictures print the words and bar slots under the controls, so every
+// shown control of a page must lie on its page picture.
+TEST(LayoutTables, PageControlsLieOnTheirPagePicture) {
+    struct Page {
+        const char* origin;
+        int w, h;
+    };
+    const Page keys{"P1", 680, 380}, advanced{"P2", 800, 374}, lighting{"P3", 801, 375},
+        macro{"P4", 800, 374}, fire{"P6", 720, 650};
+    struct Control {
+        std::string key;
+        int w, h;
+        const Page* page;
+    };
+    std::vector<Control> controls;
+    for (int i = 1; i <= 8; ++i) {
+        const std::string d = "DPI" + std::to_string(i);
+        controls.push_back({d + "_Steps", 12 * 20, 18, &advanced});
+        controls.push_back({d + "_Check", 16, 16, &advanced});
+        controls.push_back({d + "_Value", 40, 18, &advanced});
+    }
+    for (const char* s : {"Spd", "DbSpd", "ScrSpd"})
+        controls.push_back({s, 11 * 26, 34, &advanced});
+    for (int i = 1; i <= 4; ++i) controls.push_back({"Rep" + std::to_string(i), 15, 15, &advanced});
+    for (int i = 1; i <= 3; ++i) {
+        const std::string f = "FK" + std::to_string(i);
+        controls.push_back({f + "Cnt", 40, 20, &advanced});
+        controls.push_back({f + "Delay", 50, 20, &advanced});
+        controls.push_back({f + "Continue", 16, 16, &advanced});
+    }
+    controls.push_back({"IsControl", 16, 16, &advanced});
+    controls.push_back({"IsScreen", 16, 16, &advanced});
+    for (int i = 1; i <= 6; ++i)
+        controls.push_back({"LEDMode" + std::to_string(i), 15, 15, &lighting});
+    for (int i = 1; i <= 10; ++i)
+        controls.push_back({"LEDColor" + std::to_string(i), 32, 40, &lighting});
+    controls.push_back({"StepTime", 10 * 27, 18, &lighting});
+    controls.push_back({"BtnNew", 110, 27, &macro});
+    controls.push_back({"BtnStart", 110, 27, &macro});
+    controls.push_back({"DelayTime", 207, 162, &macro});
+    for (int i = 1; i <= 7; ++i) controls.push_back({"Fire" + std::to_string(i), 120, 56, &fire});
+    for (int i = 1; i <= 3; ++i) {
+        for (const char* f : {"FireCnt", "FireY", "FireTime"})
+            controls.push_back({f + std::to_string(i), 80, 20, &fire});
+        controls.push_back({"FireColor" + std::to_string(i), 32, 40, &fire});
+    }
+    controls.push_back({"FireConfirm", 110, 27, &fire});
+    controls.push_back({"FireCancel", 110, 27, &fire});
+    const Layout l(1);
+    for (int k = 1; k <= 12; ++k) {
+        const std::string key = "Key" + std::to_string(k);
+        if (l[key + "_Enable"] == 1) controls.push_back({key, 170, 27, &keys});
+    }
+    auto inside = [&](int x, int y, int w, int h, const Page& p) {
+        const int px = l[std::string(p.origin) + "_X"], py = l[std::string(p.origin) + "_Y"];
+        return x >= px && y >= py && x + w <= px + p.w && y + h <= py + p.h;
+    };
+    for (const Control& c : controls) {
+        const int x = l[c.key + "_X"], y = l[c.key + "_Y"];
+        if (offWindow(x, y)) continue;  // parked, never shown
+        EXPECT_TRUE(inside(x, y, c.w, c.h, *c.page)) << c.key;
+    }
+    for (const char* list : {"PCMacroName", "MseMacroName", "MacroContent"}) {
+        const std::string k = list;
+        EXPECT_TRUE(inside(l[k + "_X"], l[k + "_Y"], l[k + "_W"], l[k + "_H"], macro)) << k;
+    }
+    // The insert box picture lies 10 pixels in from its group's corner.
+    EXPECT_TRUE(inside(l["Insert_X"] + 10, l["Insert_Y"] + 10, 207, 162, macro));
+    EXPECT_TRUE(l.problems.empty()) << l.problems.message();
+}
+
 TEST(OptionTable, ShippedValues) {
     const std::string text = resourceText(std::string(orvandesk::res::kOptionTable).c_str());
     const shell::SettingsTable table = shell::ParseSettingsTable(text);
