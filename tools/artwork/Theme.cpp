@@ -55,7 +55,9 @@ QPainterPath chamfered(const QRectF& r, qreal tl, qreal tr, qreal br, qreal bl) 
 }
 
 void sectionTitle(QPainter& p, qreal x, qreal y, qreal width, const QString& title) {
-    const QFont f = uiFont(13, true, 1.2);
+    // Tracked capitals when they fit, plain ones when a long word needs the room.
+    QFont f = uiFont(13, true, 1.2);
+    if (textWidth(title.toUpper(), f) > width - 14) f = uiFont(13, true);
     p.save();
     p.setPen(Qt::NoPen);
     p.setBrush(theme::kAccent);

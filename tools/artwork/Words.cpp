@@ -63,7 +63,7 @@ const Words& russianWords() {
                          QString::fromUtf8("5 мс"),
                          QString::fromUtf8("50 мс"),
                          QString::fromUtf8("Таблица цветов"),
-                         QString::fromUtf8("Библиотека макросов"),
+                         QString::fromUtf8("Библиотека"),
                          QString::fromUtf8("События"),
                          QString::fromUtf8("В мыши"),
                          QString::fromUtf8("Параметры")};

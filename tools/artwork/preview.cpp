@@ -2,7 +2,7 @@
 // pictures, the layout table and a language table, the way the window lays
 // them out, so the look can be judged before the window exists.
 //   artwork_preview <pictures dir> <ORG> <ORGn> <LANGn.txt> <language> <page> <out.png>
-// page: 1 keys, 2 advanced, 3 lighting, 4 macro, 6 fire; 0 a sheet of the
+// page: 1 keys, 2 advanced, 3 lighting, 4 macro, 5 update, 6 fire; 0 a sheet of the
 // small pictures at twice their size.
 #include <QFile>
 #include <QGuiApplication>
@@ -234,6 +234,20 @@ void macroPage(QPainter& p, int language) {
          colour("Color_F_LBorder"), colour("Color_F_Font"), size);
 }
 
+void updatePage(QPainter& p) {
+    p.drawImage(at("P5"), pic("Update"));
+    const int size = g_t.value("Size_I");
+    const QColor ink = colour("Color_I");
+    label(p, QRect(at("lbl_BINPath"), QSize(300, 20)), str("Str442"), size, ink,
+          Qt::AlignLeft | Qt::AlignVCenter);
+    label(p, QRect(at("lbl_LoadBin"), QSize(380, 20)), "/home/user/patch-v2.bin", size + 2, ink,
+          Qt::AlignLeft | Qt::AlignVCenter);
+    pair(p, at("Btn_LoadBin"), "KeyS_01", str("Str440"), size, ink);
+    pair(p, at("Btn_Program"), "KeyS_02", str("Str441"), size, ink);
+    label(p, QRect(at("Btn_WebLink"), QSize(300, 20)), "https://example.com/gaming-mouse", size,
+          QColor(249, 100, 1), Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 void firePage(QPainter& p) {
     p.drawImage(at("P6"), pic("L1_Back5"));
     const int size = g_t.value("Size_J");
@@ -334,6 +348,9 @@ int main(int argc, char** argv) {
             break;
         case 4:
             macroPage(p, language);
+            break;
+        case 5:
+            updatePage(p);
             break;
         case 6:
             firePage(p);
