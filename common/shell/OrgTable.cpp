@@ -17,7 +17,7 @@ int ClampModeBCheckLeftKey(int v) {
     return std::clamp(v, 0, 1);
 }
 
-OrgOptions ReadOrgTable(const SettingsTable& table, StartupProblems& problems) {
+OrgOptions ReadOrgTable(const SettingsTable& table, StartupProblems& problems, OrgTableKind kind) {
     TableKeys keys(table, "ORG", "org", problems);
     OrgOptions o;
     auto number = [&](const char* key, int& field) {
@@ -29,6 +29,13 @@ OrgOptions ReadOrgTable(const SettingsTable& table, StartupProblems& problems) {
             keys.number(key);  // records what is wrong with it
         }
     };
+    if (kind == OrgTableKind::Pellis) {
+        o.webEnable = 1;
+        o.web = keys.text("Web");
+        number("Web_X", o.webX);
+        number("Web_Y", o.webY);
+        return o;
+    }
     number("Web_Enable", o.webEnable);
     o.web = keys.text("Web");
     number("Web_X", o.webX);

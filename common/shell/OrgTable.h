@@ -34,8 +34,13 @@ int ClampGun7Num(int v);
 int ClampNumOrder(int v);
 int ClampModeBCheckLeftKey(int v);
 
+// Which program's option table: pellisdesk's holds only Web, Web_X and Web_Y,
+// and its web strip always opens the address.
+enum class OrgTableKind { Orvan, Pellis };
+
 // Reads section "[org]"; missing or malformed keys are recorded in problems and
 // leave the default of that option.
-OrgOptions ReadOrgTable(const SettingsTable& table, StartupProblems& problems);
+OrgOptions ReadOrgTable(const SettingsTable& table, StartupProblems& problems,
+                        OrgTableKind kind = OrgTableKind::Orvan);
 
 }  // namespace shell

@@ -27,12 +27,12 @@ void Skin::LoadDefaultSkinImages() {
     shell::LoadDefaultSkinImages(controls_, store_);
 }
 
-void Skin::ReadOrgTable() {
+void Skin::ReadOrgTable(OrgTableKind kind) {
     const auto bytes = store_.data(QStringLiteral("ORG"));
     const SettingsTable table = bytes ? ParseSettingsTable(std::string_view(
                                             bytes->constData(), static_cast<size_t>(bytes->size())))
                                       : SettingsTable();
-    org_ = shell::ReadOrgTable(table, problems_);
+    org_ = shell::ReadOrgTable(table, problems_, kind);
     PlaceWebStrip(controls_, org_);
 }
 

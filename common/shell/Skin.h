@@ -39,7 +39,8 @@ public:
     // Creation steps, in the order the window runs them.
     QSize LoadSkinBackground();
     void LoadDefaultSkinImages();
-    void ReadOrgTable();        // "ORG": options, then the web strip's place
+    // "ORG": options, then the web strip's place.
+    void ReadOrgTable(OrgTableKind kind = OrgTableKind::Orvan);
     void LoadLanguageTables();  // "LANG1" .. "LANG3"
     void AttachStateImages();   // hover and press pictures of every skinned button
 
@@ -54,8 +55,10 @@ public:
     const KeptTexts& kept() const { return kept_; }
     const LanguageTables& languages() const { return languages_; }
     QString LanguageText(std::string_view id) const;
-    // Layout table of the active language, for the dialogs' own families.
+    // Layout table of the active language, for the dialogs' own families;
+    // layoutKeys() reads it with missing keys recorded in problems().
     const SettingsTable& layoutTable();
+    TableKeys layoutKeys();
 
     TextPassConfig& textConfig() { return textConfig_; }
     StateImages& stateImages() { return *stateImages_; }

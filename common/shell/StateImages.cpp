@@ -12,8 +12,25 @@ namespace shell {
 
 namespace {
 
-bool Matches(const QString& name, const char* pattern) {
-    return QRegularExpression(QLatin1String(pattern)).match(name).hasMatch();
+struct Patterns {
+    QRegularExpression a{QStringLiteral("^Btn_(Confirm[1-3]|Exit2)(_[1-5])?$")};
+    QRegularExpression b{QStringLiteral(
+        "^Btn_(Main|Switch|Fixed|Adv|Breath|Macro|Update|Engineer|Save|Load)(_[1-5])?$")};
+    QRegularExpression c{QStringLiteral("^Key([1-9]|1[0-2])$")};
+    QRegularExpression d{QStringLiteral("^Btn_Lang[1-3](_[1-5])?$")};
+    QRegularExpression i{QStringLiteral("^Btn_Exit1(_[1-5])?$")};
+    QRegularExpression j{QStringLiteral("^Btn_Mini(_[1-5])?$")};
+    QRegularExpression web{QStringLiteral("^Btn_Web(_[1-5])?$")};
+    QRegularExpression preset{QStringLiteral("^Btn_Fire[1-7]$")};
+};
+
+const Patterns& P() {
+    static const Patterns patterns;
+    return patterns;
+}
+
+bool Matches(const QString& name, const QRegularExpression& pattern) {
+    return pattern.match(name).hasMatch();
 }
 
 // "Btn_Confirm1_3" -> "Confirm1"; names without a copy suffix stay whole.
@@ -33,27 +50,26 @@ const QStringList kMacroMenuEntries = {
 }  // namespace
 
 std::optional<ButtonKind> ButtonKindOf(const QString& n) {
-    if (Matches(n, "^Btn_(Confirm[1-3]|Exit2)(_[1-5])?$")) return ButtonKind::A;
-    if (Matches(n,
-                "^Btn_(Main|Switch|Fixed|Adv|Breath|Macro|Update|Engineer|Save|Load)(_[1-5])?$")) {
+    if (Matches(n, P().a)) return ButtonKind::A;
+    if (Matches(n, P().b)) {
         return ButtonKind::B;
     }
-    if (Matches(n, "^Key([1-9]|1[0-2])$")) return ButtonKind::C;
-    if (Matches(n, "^Btn_Lang[1-3](_[1-5])?$")) return ButtonKind::D;
+    if (Matches(n, P().c)) return ButtonKind::C;
+    if (Matches(n, P().d)) return ButtonKind::D;
     if (n == "Btn_LoadBIN" || n == "Btn_Program") return ButtonKind::E;
     if (n == "Btn_SaveMacro") return ButtonKind::F;
     if (n == "Btn_OK" || n == "Btn_Cancel" || n == "Btn_FireOK" || n == "Btn_FireCancel") {
         return ButtonKind::G;
     }
     if (kMacroMenuEntries.contains(n)) return ButtonKind::H;
-    if (Matches(n, "^Btn_Exit1(_[1-5])?$")) return ButtonKind::I;
-    if (Matches(n, "^Btn_Mini(_[1-5])?$")) return ButtonKind::J;
-    if (Matches(n, "^Btn_Web(_[1-5])?$")) return ButtonKind::Web;
+    if (Matches(n, P().i)) return ButtonKind::I;
+    if (Matches(n, P().j)) return ButtonKind::J;
+    if (Matches(n, P().web)) return ButtonKind::Web;
     if (n == "Btn_New" || n == "Btn_Start" || n == "Btn_InsertStart" || n == "Btn_FireStart") {
         return ButtonKind::MacroStart;
     }
     if (n == "Btn_FireConfirm" || n == "Btn_FireExit") return ButtonKind::FireButton;
-    if (Matches(n, "^Btn_Fire[1-7]$")) return ButtonKind::FirePreset;
+    if (Matches(n, P().preset)) return ButtonKind::FirePreset;
     return std::nullopt;
 }
 
@@ -62,6 +78,12 @@ QString PageStripBase(int pageMark) {
                                          "Breath", "Macro",  "Update", "Engineer"};
     if (pageMark < 1 || pageMark > 8) return {};
     return QString::fromLatin1(kBases[pageMark - 1]);
+}
+
+void ShowNavigationNormal(Controls& controls, const ResourceStore& store) {
+    for (int mark = 1; mark <= 8; ++mark) {
+        ShowOnCopies(controls, store, PageStripBase(mark), QStringLiteral("SetS_01"));
+    }
 }
 
 void ShowOnCopies(Controls& controls, const ResourceStore& store, const QString& base,

@@ -43,6 +43,10 @@ QString PageStripBase(int pageMark);
 void ShowOnCopies(Controls& controls, const ResourceStore& store, const QString& base,
                   const QString& picture);
 
+// The normal picture on every page button (Main .. Engineer), as before a
+// page is selected.
+void ShowNavigationNormal(Controls& controls, const ResourceStore& store);
+
 class StateImages : public QObject {
     Q_OBJECT
 public:

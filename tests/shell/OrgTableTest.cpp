@@ -66,4 +66,15 @@ TEST(OrgTable, NamesMissingAndMalformedKeysAndKeepsDefaults) {
     EXPECT_EQ(message.find("Gun6_Num"), std::string::npos);
 }
 
+TEST(OrgTable, PellisTableHoldsOnlyTheWebStrip) {
+    shell::StartupProblems problems;
+    auto o = shell::ReadOrgTable(shell::ParseSettingsTable("[org]\nWeb=x\nWeb_X=5\nWeb_Y=6\n"),
+                                 problems, shell::OrgTableKind::Pellis);
+    EXPECT_TRUE(problems.empty()) << problems.message();
+    EXPECT_TRUE(o.webOpens());
+    EXPECT_EQ(o.web, "x");
+    EXPECT_EQ(o.webX, 5);
+    EXPECT_EQ(o.webY, 6);
+}
+
 }  // namespace
