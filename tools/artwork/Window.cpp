@@ -176,7 +176,11 @@ void watermark(QPainter& p, int kind) {
     p.save();
     p.setPen(QPen(QColor(255, 255, 255, 18), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    const QPointF c(170, 78);
+    // Bottom right, clear of the options and the start button.
+    const QPointF c(183, 104);
+    p.translate(c);
+    p.scale(0.55, 0.55);
+    p.translate(-c);
     if (kind == 0) {  // key
         p.drawRoundedRect(QRectF(c.x() - 22, c.y() - 20, 44, 40), 6, 6);
         p.drawRoundedRect(QRectF(c.x() - 14, c.y() - 13, 28, 22), 3, 3);

@@ -2,7 +2,8 @@
 // pictures, the layout table and a language table, the way the window lays
 // them out, so the look can be judged before the window exists.
 //   artwork_preview <pictures dir> <ORG> <ORGn> <LANGn.txt> <language> <page> <out.png>
-// page: 1 keys, 2 advanced, 3 lighting, 4 macro, 5 update, 6 fire; 0 a sheet of the
+// page: 1 keys, 2 advanced, 3 lighting, 4 macro (7 with the insert box),
+// 5 update, 6 fire; 0 a sheet of the
 // small pictures at twice their size.
 #include <QFile>
 #include <QGuiApplication>
@@ -210,7 +211,31 @@ void list(QPainter& p, const QString& key, const QStringList& rows, int selected
     }
 }
 
-void macroPage(QPainter& p, int language) {
+// The insert box as it looks while inserting recorded keys.
+void insertBox(QPainter& p) {
+    const QPoint g = at("Insert");
+    const int size = g_t.value("Size_F");
+    p.drawImage(g + QPoint(10, 10), pic("InsertKeyBase"));
+    const QRect combo(g + at("InsertList"), QSize(177, 22));
+    edit(p, combo, QString(), colour("Color_F_LBack"), colour("Color_F_LBorder"),
+         colour("Color_F_Font"), size);
+    label(p, combo.adjusted(6, 0, -20, 0), str("Str412"), size, colour("Color_F_Font"),
+          Qt::AlignLeft | Qt::AlignVCenter);
+    label(p, QRect(combo.right() - 18, combo.top(), 16, 22), QStringLiteral("▾"), size,
+          colour("Color_F_Font"));
+    for (int i = 0; i < 3; ++i) {
+        const QPoint o = g + at("InsertRecDelay") + QPoint(0, i * g_t.value("InsertRecDelay_H"));
+        p.drawImage(o, pic(i == 0 ? "RdS_E" : "RdS_D"));
+        label(p, QRect(o + QPoint(20, -2), QSize(140, 19)),
+              str(QStringLiteral("Str41%1").arg(4 + i)), size, colour("Color_F_Font"),
+              Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    pair(p, g + at("InsertBtnStart"), "MacroS_01", str("Str400"), size, colour("Color_F"));
+    pair(p, g + at("InsertBtnOK"), "MacroBtnS_01", str("Str420"), size, colour("Color_F"));
+    pair(p, g + at("InsertBtnCancel"), "MacroBtnS_02", str("Str422"), size, colour("Color_F"));
+}
+
+void macroPage(QPainter& p, int language, bool inserting) {
     p.drawImage(at("P4"), pic(QStringLiteral("L%1_Back4").arg(language)));
     list(p, "PCMacroName", {"Reload", "Burst 3", "Build wall", "Chat GG", "Crouch jump"}, 1);
     list(
@@ -221,6 +246,10 @@ void macroPage(QPainter& p, int language) {
     const int size = g_t.value("Size_F");
     pair(p, at("BtnNew"), "MacroS_01", str("Str432"), size, colour("Color_F"));
     pair(p, at("BtnStart"), "MacroS_02", str("Str400"), size, colour("Color_F"));
+    if (inserting) {
+        insertBox(p);
+        return;
+    }
     const QPoint g = at("DelayTime");
     for (int i = 0; i < 3; ++i) {
         const QPoint o = g + QPoint(g_t.value("RecDelay_X"),
@@ -347,7 +376,8 @@ int main(int argc, char** argv) {
             lightingPage(p, language);
             break;
         case 4:
-            macroPage(p, language);
+        case 7:
+            macroPage(p, language, page == 7);
             break;
         case 5:
             updatePage(p);
