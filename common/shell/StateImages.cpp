@@ -107,6 +107,9 @@ void StateImages::attach() {
     if (root == nullptr) return;
     for (SkinLabel* label : root->findChildren<SkinLabel*>()) {
         if (!ButtonKindOf(label->objectName())) continue;
+        // Attaching again (controls added later) must not double the handlers.
+        if (label->property("shellStateImages").toBool()) continue;
+        label->setProperty("shellStateImages", true);
         connect(label, &SkinLabel::entered, this, [this, label] { enter(label); });
         connect(label, &SkinLabel::left, this, [this, label] { leave(label); });
         connect(label, &SkinLabel::clicked, this, [this, label] { click(label); });

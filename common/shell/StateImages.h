@@ -54,7 +54,8 @@ public:
                 TextRolling& rolling, const LayoutValues& layout,
                 std::function<int()> languageNumber, QObject* parent = nullptr);
 
-    // Connects every SkinLabel of the window that has a kind to the handlers.
+    // Connects every SkinLabel of the window that has a kind to the handlers;
+    // labels attached before are left as they are.
     void attach();
 
     void enter(QWidget* label);
