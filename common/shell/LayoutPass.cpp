@@ -436,6 +436,16 @@ private:
         }
     }
 
+    // The delay and insert groups: their own background and text colour.
+    void groupColours(std::initializer_list<const char*> groups) {
+        for (const char* group : groups) {
+            QWidget* g = w(group);
+            if (g == nullptr) continue;
+            SetBackgroundColour(g, v_.colourFBack);
+            ForEachPageText(g, [this](QWidget* x) { SetTextColour(x, v_.colourFFont); });
+        }
+    }
+
     void familyF() {
         QWidget* page = w("gbPage4");
         v_.sizeF = num("Size_F");
@@ -452,12 +462,7 @@ private:
              {"LB_PCMacroName", "LB_MacroName", "LB_macro", "LB_FireMacroName", "LB_FireMacro"}) {
             SetBoxColours(w(name), v_.colourF, v_.colourFListBack, v_.colourFListBorder);
         }
-        for (const char* group : {"Gb_Delay", "Gb_Insert", "GB_FireDelay", "Gb_FireInsert"}) {
-            QWidget* g = w(group);
-            if (g == nullptr) continue;
-            SetBackgroundColour(g, v_.colourFBack);
-            ForEachPageText(g, [this](QWidget* x) { SetTextColour(x, v_.colourFFont); });
-        }
+        groupColours({"Gb_Delay", "Gb_Insert"});
         for (const QString& name : kMacroListMenus) {
             QWidget* panel = w(name);
             if (panel == nullptr) continue;
@@ -531,12 +536,17 @@ private:
         const ColourRef border = keys_.colour("Color_J_Border");
         ForEachPageText(page, [&](QWidget* x) {
             SetFontSize(x, v_.sizeJ);
-            if (qobject_cast<QLineEdit*>(x)) {
-                SetBoxColours(x, font, back, border);
-            } else {
-                SetTextColour(x, v_.colourF);
-            }
+            SetTextColour(x, v_.colourF);
         });
+        for (int k = 1; k <= 3; ++k) {
+            for (const QString& edit :
+                 {"Edt_FireCnt" + N(k), "Edt_FireX" + N(k), "Edt_FireX" + N(k) + "Offset",
+                  "Edt_FireY" + N(k), "Edt_FireY" + N(k) + "Offset", "Edt_FireTime" + N(k)}) {
+                SetBoxColours(w(edit), font, back, border);
+            }
+        }
+        // The fire page's delay and insert boxes look like the macro page's.
+        groupColours({"GB_FireDelay", "Gb_FireInsert"});
         SetFontSize(w("Btn_FireConfirm"), v_.sizeJ + 2);
         SetFontSize(w("Btn_FireExit"), v_.sizeJ + 2);
         placeXY("P6", "Img_P6");

@@ -138,6 +138,20 @@ TEST(LayoutPass, PlacesSlidersOptionsMenusAndWebStrip) {
     EXPECT_EQ(f.picture("Img_P2"), "L1_Back2");  // other pages wait for their handler
 }
 
+TEST(LayoutPass, FirePageValueEditsAndDelayBoxKeepTheirOwnColours) {
+    SkinFixture f;
+    const QString edit = f.find("Edt_FireCnt1")->styleSheet();
+    EXPECT_TRUE(edit.contains(QColor(4, 5, 6).name())) << edit.toStdString();
+    EXPECT_TRUE(edit.contains(QColor(7, 8, 9).name())) << edit.toStdString();
+    EXPECT_TRUE(edit.contains(QColor(10, 11, 12).name())) << edit.toStdString();
+    EXPECT_EQ(f.find("Edt_FireCnt1")->pos(), QPoint(300, 50));
+    EXPECT_EQ(f.find("Edt_FireDelay")->palette().color(QPalette::Text), QColor(1, 2, 3));
+    EXPECT_TRUE(f.find("Edt_FireDelay")->styleSheet().isEmpty());
+    EXPECT_EQ(f.find("Btn_Fire1")->palette().color(QPalette::WindowText), QColor(200, 200, 200));
+    EXPECT_EQ(f.find("Btn_Fire1")->font().pointSize(), 9);
+    EXPECT_EQ(f.find("Btn_FireConfirm")->font().pointSize(), 11);
+}
+
 TEST(LayoutPass, NamesTheKeysItReadsAndNotTheOnesItSkips) {
     SkinFixture f;
     const std::string message = f.skin->problems().message();

@@ -84,6 +84,10 @@ std::unique_ptr<QWidget> MakeFixtureWindow() {
     QWidget* fire = pages[6];
     Make<shell::SkinPicture>(fire, "Img_P6");
     for (int k = 1; k <= 2; ++k) Pair(fire, "Img_Fire" + N(k), "Btn_Fire" + N(k));
+    Pair(fire, "Img_FireConfirm", "Btn_FireConfirm");
+    Make<QLineEdit>(fire, "Edt_FireCnt1");
+    auto* fireDelay = Make<QGroupBox>(fire, "GB_FireDelay");
+    Make<QLineEdit>(fireDelay, "Edt_FireDelay");
     return window;
 }
 
