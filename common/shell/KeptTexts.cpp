@@ -34,19 +34,6 @@ std::string IdOf(int number) {
 
 }  // namespace
 
-bool KeptTexts::IsKept(std::string_view id) {
-    if (id.size() != 6 || id.substr(0, 3) != "Str") return false;
-    int number = 0;
-    for (char c : id.substr(3)) {
-        if (c < '0' || c > '9') return false;
-        number = number * 10 + (c - '0');
-    }
-    for (const auto& [first, last] : kKept) {
-        if (number >= first && number <= last) return true;
-    }
-    return false;
-}
-
 void KeptTexts::keepFrom(const LanguageTables& tables) {
     texts_.clear();
     for (const auto& [first, last] : kKept) {

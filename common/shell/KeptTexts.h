@@ -21,7 +21,6 @@ public:
     const std::u16string& fontName() const { return fontName_; }
     const std::u16string& title() const { return title_; }
 
-    static bool IsKept(std::string_view id);
 
 private:
     std::map<std::string, std::u16string, std::less<>> texts_;
