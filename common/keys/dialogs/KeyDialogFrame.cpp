@@ -1,6 +1,5 @@
 #include "common/keys/dialogs/KeyDialogFrame.h"
 
-#include <QBitmap>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -24,16 +23,26 @@ const QString kFieldStyle = QStringLiteral(
     " selection-background-color: #963a00; }"
     " QLineEdit#%1:focus { border: 1px solid #f96401; }");
 
-// The window's shape: every pixel the picture leaves in the form colour is cut out.
+// The window's shape: every pixel the picture leaves in the form colour is cut
+// out. Built from runs of kept pixels, row by row.
 QRegion ShapeOf(const QPixmap& picture) {
     QImage composed(picture.size(), QImage::Format_ARGB32);
     composed.fill(KeyDialogFrame::kTransparentColour);
     QPainter painter(&composed);
     painter.drawPixmap(0, 0, picture);
     painter.end();
-    const QImage mask =
-        composed.createMaskFromColor(KeyDialogFrame::kTransparentColour, Qt::MaskOutColor);
-    return QRegion(QBitmap::fromImage(mask));
+    QRegion shape;
+    for (int y = 0; y < composed.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(composed.constScanLine(y));
+        int x = 0;
+        while (x < composed.width()) {
+            while (x < composed.width() && row[x] == KeyDialogFrame::kTransparentColour) ++x;
+            const int start = x;
+            while (x < composed.width() && row[x] != KeyDialogFrame::kTransparentColour) ++x;
+            if (x > start) shape += QRect(start, y, x - start, 1);
+        }
+    }
+    return shape;
 }
 
 }  // namespace
