@@ -1,83 +1,106 @@
-// orvandesk entry. For now a console program: it opens the device link to the
-// mouse (a simulated one with --simulate), prints the mouse's identity and the
-// first bytes of its configuration memory. The window replaces this.
+// orvandesk entry: one instance per user, the main window and the busy
+// window, then the event loop. With --simulate a simulated Orvan mouse is
+// attached (its memory kept between runs) and a small control window for it
+// opens beside the main window.
 
-#include <QCoreApplication>
-#include <QFile>
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
-#include <vector>
 
-#include "common/device/DeviceLink.h"
 #include "common/platform/clock/Clock.h"
 #include "common/platform/hid/HidTrace.h"
 #include "common/platform/hid/SimulatedHidSystem.h"
 #include "common/platform/hidraw/HidrawSystem.h"
-#include "orvandesk/device/OrvanCommands.h"
-#include "orvandesk/device/OrvanDevice.h"
-#include "sim/orvan/OrvanMouse.h"
-
-namespace {
-
-std::vector<uint8_t> defaultImage() {
-    QFile file(":/res/ORVANDATA_CFG1");
-    if (!file.open(QIODevice::ReadOnly)) return std::vector<uint8_t>(2048, 0xFF);
-    const QByteArray bytes = file.readAll();
-    return std::vector<uint8_t>(bytes.begin(), bytes.end());
-}
-
-void printHex(const char* label, std::span<const uint8_t> bytes) {
-    std::printf("%s %s\n", label, platform::hexBytes(bytes).c_str());
-}
-
-}  // namespace
+#include "common/shell/window/SingleInstance.h"
+#include "orvandesk/app/SimulatedMouseStore.h"
+#include "orvandesk/app/SimulatorPanel.h"
+#include "orvandesk/app/TimeScale.h"
+#include "orvandesk/window/DeviceSession.h"
+#include "orvandesk/window/MainWindow.h"
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    const bool simulate = app.arguments().contains("--simulate");
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("orvandesk"));
+    QCoreApplication::setApplicationName(QStringLiteral("orvandesk"));
 
-    const std::vector<uint8_t> image = defaultImage();
-    const uint32_t vendorId = image[0] << 8 | image[1];
-    const uint32_t productId = image[2] << 8 | image[3];
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption simulate(QStringLiteral("simulate"),
+                                      QStringLiteral("Attach a simulated Orvan mouse."));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture of the main window to <path> before quitting."),
+        QStringLiteral("path"));
+    const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+                                       QStringLiteral("Quit after <ms> milliseconds."),
+                                       QStringLiteral("ms"));
+    parser.addOptions({simulate, screenshot, quitAfter});
+    parser.process(app);
 
-    platform::SteadyClock clock;
+    shell::SingleInstance instance(QString::fromLatin1(orvandesk::kMainWindowCaption));
+    if (instance.activateRunning()) return 0;
+    instance.listen();
+
+    // Scaled time is for test runs only; the program's own timings are real.
+    const double scale = orvandesk::TimeScaleFromEnvironment();
+    std::unique_ptr<platform::Clock> clock;
+    if (scale > 1.0) {
+        clock = std::make_unique<platform::ScaledClock>(scale);
+    } else {
+        clock = std::make_unique<platform::SteadyClock>();
+    }
+
     std::shared_ptr<platform::HidSystem> hid;
-    std::shared_ptr<sim::OrvanMouse> mouse;
-    if (simulate) {
-        auto simulated = std::make_shared<platform::SimulatedHidSystem>(clock);
-        mouse = sim::plugOrvanMouse(*simulated, image);
+    std::unique_ptr<orvandesk::SimulatedMouseStore> store;
+    std::shared_ptr<platform::SimulatedHidSystem> simulated;
+    if (parser.isSet(simulate)) {
+        simulated = std::make_shared<platform::SimulatedHidSystem>(*clock);
+        store = std::make_unique<orvandesk::SimulatedMouseStore>(*simulated);
         hid = simulated;
-        std::printf("Simulated Orvan mouse attached.\n");
     } else {
         hid = platform::makeHidrawSystem();
     }
     hid = platform::traceFromEnvironment(hid, "ORVANDESK_HID_TRACE");
 
-    device::DeviceLink link(hid, device::quietHost(), orvan::kProbes);
-    orvan::OrvanDevice orvan(link);
-    std::printf("HID interfaces present: %d\n", link.CountHidInterfaces());
-    std::printf("Looking for %04X:%04X ...\n", vendorId, productId);
-    if (!link.OpenMouse(vendorId, productId) || !link.usable()) {
-        std::printf("No mouse found.\n");
-        return 1;
-    }
-    if (!orvan.QueryDeviceInfo()) {
-        std::printf("The mouse did not answer the identity query.\n");
-        return 1;
-    }
-    printHex("Identity reply:", link.chunk());
-    const auto& reply = link.chunk();
-    std::printf("Supported kind: %s\n", reply[0] < 0x40 && reply[1] == 0x3A && reply[2] == 0xC0 ? "yes" : "no");
+    orvandesk::WindowEnvironment environment;
+    environment.hid = hid;
+    environment.clock = clock.get();
+    environment.devTimerIntervalMs = static_cast<int>(3500 / scale);
+    orvandesk::TForm1 window(environment);
+    if (!window.FormCreate()) return 1;
+    window.createBusyWindow();
+    QObject::connect(&instance, &shell::SingleInstance::activationRequested, &window,
+                     &orvandesk::TForm1::activateFromSecondStart);
+    window.show();
+    // The simulator's window alone does not keep the program running.
+    window.session().startDetection();
 
-    std::vector<uint8_t> memory(2048);
-    if (!orvan.ReadDeviceMemory(0, memory, false)) {
-        std::printf("Memory read refused.\n");
-        return 1;
+    std::unique_ptr<orvandesk::SimulatorPanel> panel;
+    if (store) {
+        panel = std::make_unique<orvandesk::SimulatorPanel>(*store, &window);
+        panel->showBeside(window);
     }
-    printHex("Memory 0..15:  ", std::span(memory).first(16));
-    printHex("Memory 16..31: ", std::span(memory).subspan(16, 16));
-    printHex("Reserve block: ", std::span(memory).subspan(484, 12));
-    link.InvalidateHandles();
-    return 0;
+
+    if (parser.isSet(quitAfter)) {
+        const int ms = parser.value(quitAfter).toInt();
+        const QString path = parser.value(screenshot);
+        QTimer::singleShot(std::max(0, ms), &window, [&window, path] {
+            if (!path.isEmpty()) {
+                if (window.grab().save(path)) {
+                    std::printf("%s\n", qPrintable(path));
+                } else {
+                    std::fprintf(stderr, "Cannot save %s\n", qPrintable(path));
+                }
+                std::fflush(stdout);
+            }
+            window.close();
+            QCoreApplication::quit();
+        });
+    }
+    const int rc = app.exec();
+    panel.reset();
+    return rc;
 }

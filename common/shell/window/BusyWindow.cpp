@@ -58,9 +58,9 @@ void TFormLoadingUI::paintEvent(QPaintEvent*) {
         p.setPen(Qt::NoPen);
         p.setBrush(colour);
         const double r = age == 0 ? 11 : 8;
-        p.drawEllipse(QPointF(centre.x() + radius * std::cos(angle),
-                              centre.y() + radius * std::sin(angle)),
-                      r, r);
+        p.drawEllipse(
+            QPointF(centre.x() + radius * std::cos(angle), centre.y() + radius * std::sin(angle)),
+            r, r);
     }
     QPen pen(QColor(225, 225, 225, 160), 3);
     p.setPen(pen);

@@ -28,11 +28,10 @@ QString SingleInstance::SocketName(const QString& caption) {
     // two users on one machine each get their own instance.
     const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
     const QString scope = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    const QByteArray hash =
-        QCryptographicHash::hash((caption + '|' + user + '|' + scope).toUtf8(),
-                                 QCryptographicHash::Sha1)
-            .toHex()
-            .left(16);
+    const QByteArray hash = QCryptographicHash::hash((caption + '|' + user + '|' + scope).toUtf8(),
+                                                     QCryptographicHash::Sha1)
+                                .toHex()
+                                .left(16);
     return QStringLiteral("gm-instance-") + QString::fromLatin1(hash);
 }
 
