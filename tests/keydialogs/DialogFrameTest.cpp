@@ -95,8 +95,8 @@ TEST(DialogFrame, EveryLanguageFindsAllItsKeysAndPictures) {
         for (const Made& m : kDialogs) {
             DialogFixture f(language);
             f.show(m.make(f));
-            EXPECT_TRUE(f.problems.empty())
-                << m.name << " language " << language << "\n" << f.problems.message();
+            EXPECT_TRUE(f.problems.empty()) << m.name << " language " << language << "\n"
+                                            << f.problems.message();
         }
     }
 }
@@ -115,7 +115,9 @@ TEST(DialogFrame, TextsAndFontOfTheActiveLanguage) {
         {3, 1, {"lbl_Title"}, {"Input Delay Time"}},
         {4, 1, {"lbl_NewX", "lbl_NewY"}, {"Input X Value", "Input Y Value"}},
         {5, 1, {"lbl_Title", "IB_Confirm", "IB_Cancel"}, {"Input Value", "OK", "Cancel"}},
-        {0, 2, {"lbl_Title", "IB_Confirm", "IB_Cancel"},
+        {0,
+         2,
+         {"lbl_Title", "IB_Confirm", "IB_Cancel"},
          {"Ввод сочетания клавиш", "Подтвердить", "Очистить"}},
         // Table 2 has no Str524.
         {5, 2, {"lbl_Title", "IB_Cancel"}, {"", "Отмена"}},

@@ -1,13 +1,18 @@
 // Photographs the combination-key dialog, Ctrl ticked and C pressed, over the
-// key page for docs/. Usage: keydialogs_screenshot <out.png> [key page picture]
-// Without a key page picture the page is composed from the skin pictures.
+// key page for docs/; with a dialog number 3 .. 7 that dialog instead.
+// Usage: keydialogs_screenshot <out.png> [page picture] [dialog number]
+// Without a page picture the page is composed from the skin pictures.
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
 #include <cstdio>
+#include <cstdlib>
 
 #include "DialogFixture.h"
 #include "common/keys/dialogs/CombinationKeyDialog.h"
+#include "common/keys/dialogs/KeyStepDialog.h"
+#include "common/keys/dialogs/MacroNameDialog.h"
+#include "common/keys/dialogs/ValueDialogs.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -18,9 +23,33 @@ int main(int argc, char** argv) {
         return 2;
     }
     dialogtest::DialogFixture f;
-    auto* form = f.show(new keys::TForm2(f.skin(), f.host, f.owner.get()));
-    f.click("CB_Ctrl");
-    dialogtest::PressKey(f.field("Edt_Assembly"), Qt::Key_C);
+    const int number = argc > 3 ? std::atoi(argv[3]) : 2;
+    keys::KeyDialogFrame* form = nullptr;
+    switch (number) {
+        case 3:
+            form = f.show(new keys::TForm3(f.skin(), f.host, f.owner.get()));
+            QTest::keyClicks(f.field("Edt_MacroName"), "Reload");
+            break;
+        case 4:
+            form =
+                f.show(new keys::TForm4(f.skin(), f.host, keys::KeyStepKind::Press, f.owner.get()));
+            dialogtest::PressKey(f.field("Edt_EditKey"), Qt::Key_F5);
+            break;
+        case 5:
+            form = f.show(new keys::TForm5(f.skin(), f.host, f.owner.get()));
+            break;
+        case 6:
+            form = f.show(new keys::TForm6(f.skin(), f.host, f.owner.get()));
+            break;
+        case 7:
+            form = f.show(new keys::TForm7(f.skin(), f.host, f.owner.get()));
+            break;
+        default:
+            form = f.show(new keys::TForm2(f.skin(), f.host, f.owner.get()));
+            f.click("CB_Ctrl");
+            dialogtest::PressKey(f.field("Edt_Assembly"), Qt::Key_C);
+            break;
+    }
 
     QImage page(f.owner->size(), QImage::Format_ARGB32);
     QPainter painter(&page);

@@ -83,7 +83,8 @@ TEST(ValueDialogs, FieldsFilterAndCorrectThemselves) {
         ASSERT_NE(field, nullptr);
         EXPECT_EQ(field->text(), "0");
         Type(field, c.typed);
-        EXPECT_EQ(field->text(), c.shown) << name.toStdString() << " typed " << c.typed.toStdString();
+        EXPECT_EQ(field->text(), c.shown)
+            << name.toStdString() << " typed " << c.typed.toStdString();
     }
 }
 
@@ -152,7 +153,9 @@ TEST(KeyStepDialog, EachKeyReplacesTheLastAndNamesTheStep) {
         {keys::KeyStepKind::Press, {Qt::Key_A, Qt::Key_F12}, "key 'F12' 'F12 CODE:8245'"},
         // A modifier is an ordinary key here, written with its usage.
         {keys::KeyStepKind::Press, {Qt::Key_Shift, Qt::Key_Control}, "key 'Ctrl' 'Ctrl CODE:82E0'"},
-        {keys::KeyStepKind::Release, {Qt::Key_Super_L}, "key 'Left Windows' 'Left Windows CODE:02E3'"},
+        {keys::KeyStepKind::Release,
+         {Qt::Key_Super_L},
+         "key 'Left Windows' 'Left Windows CODE:02E3'"},
         {keys::KeyStepKind::Press, {Qt::Key_Escape}, "key 'Esc' 'Esc CODE:8229'"},
         {keys::KeyStepKind::Press, {Qt::Key_Launch0}, "key 'Launch_App1' 'Launch_App1 CODE:8200'"},
         {keys::KeyStepKind::Press, {}, "key '' ''"},
@@ -168,7 +171,8 @@ TEST(KeyStepDialog, EachKeyReplacesTheLastAndNamesTheStep) {
 
 TEST(KeyStepDialog, ClearForgetsTheKey) {
     DialogFixture f;
-    auto* form = f.show(new keys::TForm4(f.skin(), f.host, keys::KeyStepKind::Press, f.owner.get()));
+    auto* form =
+        f.show(new keys::TForm4(f.skin(), f.host, keys::KeyStepKind::Press, f.owner.get()));
     dialogtest::PressKey(f.field("Edt_EditKey"), Qt::Key_Q);
     EXPECT_EQ(form->stepText(), "Q CODE:8214");
     f.click("IB_Cancel");

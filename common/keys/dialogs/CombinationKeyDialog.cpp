@@ -10,8 +10,8 @@
 namespace keys {
 namespace {
 
-const KeyDialogFrame::Family kFamilyK{"Size_J",   "Color_K",  "Color_K_AK",
-                                      "AK_Cfm",   "AK_Clear", "AK_Close"};
+const KeyDialogFrame::Family kFamilyK{"Size_J", "Color_K",  "Color_K_AK",
+                                      "AK_Cfm", "AK_Clear", "AK_Close"};
 
 struct Box {
     const char* name;
@@ -29,14 +29,13 @@ constexpr std::array<Box, 4> kBoxes = {
 
 }  // namespace
 
-TForm2::TForm2(const DialogSkin& skin, KeyDialogHost& host, QWidget* owner,
-               EmptyCombination empty)
+TForm2::TForm2(const DialogSkin& skin, KeyDialogHost& host, QWidget* owner, EmptyCombination empty)
     : KeyDialogFrame(skin, host, DialogKind::Combination, kFamilyK, 501, 502, owner),
       edit_(new KeyCaptureEdit),
       empty_(empty) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(text(500));
-    addCaption(QStringLiteral("lbl_Title"), text(500), "AKT");
+    addCaption(QStringLiteral("lbl_Title"), text(500), "AKT", true);
     placeField(edit_, QStringLiteral("Edt_Assembly"), "AKC");
     connect(edit_, &KeyCaptureEdit::keyPressed, this, &TForm2::Edt_AssemblyKeyDown);
 

@@ -117,8 +117,7 @@ void KeyDialogFrame::addButton(const QString& name, const char* prefix, const QS
 
     auto* button = new shell::SkinButton(store_, picture, label, kind, true, this);
     // The pressed picture shows while the button is held down as well.
-    connect(label, &shell::SkinLabel::pressed, picture,
-            [this, picture, kind] {
+    connect(label, &shell::SkinLabel::pressed, picture, [this, picture, kind] {
         shell::ShowPicture(picture, kind + QStringLiteral("_03"), store_);
     });
     if (name == QLatin1String("Confirm")) {
@@ -131,8 +130,13 @@ void KeyDialogFrame::addButton(const QString& name, const char* prefix, const QS
 }
 
 QLabel* KeyDialogFrame::addCaption(const QString& objectName, const QString& caption,
-                                   const char* prefix) {
+                                   const char* prefix, bool title) {
     auto* label = new QLabel(caption, this);
+    if (title) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
     label->setObjectName(objectName);
     label->setAttribute(Qt::WA_TranslucentBackground);
     shell::SetTextColour(label, textColour_);

@@ -77,8 +77,9 @@ protected:
     int number(const std::string& key) const;
     shell::ColourRef textColour() const { return textColour_; }
 
-    // A caption in the text colour at prefix_X, prefix_Y.
-    QLabel* addCaption(const QString& objectName, const QString& caption, const char* prefix);
+    // A caption in the text colour at prefix_X, prefix_Y; a title is set in bold.
+    QLabel* addCaption(const QString& objectName, const QString& caption, const char* prefix,
+                       bool title = false);
     // A field at prefix_X, prefix_Y, prefix_W wide, centred, in the field colour.
     void placeField(QLineEdit* field, const QString& objectName, const char* prefix);
 

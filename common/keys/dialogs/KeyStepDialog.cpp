@@ -9,8 +9,8 @@
 
 namespace keys {
 namespace {
-const KeyDialogFrame::Family kFamilyL{"Size_L",  "Color_L",  "Color_L_MN",
-                                      "MN_Cfm",  "MN_Clear", "MN_Close"};
+const KeyDialogFrame::Family kFamilyL{"Size_L", "Color_L",  "Color_L_MN",
+                                      "MN_Cfm", "MN_Clear", "MN_Close"};
 }
 
 TForm4::TForm4(const DialogSkin& skin, KeyDialogHost& host, KeyStepKind step, QWidget* owner)
@@ -19,7 +19,7 @@ TForm4::TForm4(const DialogSkin& skin, KeyDialogHost& host, KeyStepKind step, QW
       step_(step) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(text(520));
-    addCaption(QStringLiteral("lbl_Title"), text(520), "MNT");
+    addCaption(QStringLiteral("lbl_Title"), text(520), "MNT", true);
     placeField(edit_, QStringLiteral("Edt_EditKey"), "MNC");
     connect(edit_, &KeyCaptureEdit::keyPressed, this, &TForm4::Edt_EditKeyKeyDown);
 }

@@ -16,8 +16,7 @@ enum class KeyStepKind { Press, Release };
 class TForm4 : public KeyDialogFrame {
     Q_OBJECT
 public:
-    TForm4(const DialogSkin& skin, KeyDialogHost& host, KeyStepKind step,
-           QWidget* owner = nullptr);
+    TForm4(const DialogSkin& skin, KeyDialogHost& host, KeyStepKind step, QWidget* owner = nullptr);
 
     // Empty until a key was pressed.
     const QString& stepText() const { return stepText_; }

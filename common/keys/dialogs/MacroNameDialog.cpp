@@ -4,8 +4,8 @@
 
 namespace keys {
 namespace {
-const KeyDialogFrame::Family kFamilyL{"Size_L",  "Color_L",  "Color_L_MN",
-                                      "MN_Cfm",  "MN_Clear", "MN_Close"};
+const KeyDialogFrame::Family kFamilyL{"Size_L", "Color_L",  "Color_L_MN",
+                                      "MN_Cfm", "MN_Clear", "MN_Close"};
 }
 
 TForm3::TForm3(const DialogSkin& skin, KeyDialogHost& host, QWidget* owner, int maxLength)
@@ -13,7 +13,7 @@ TForm3::TForm3(const DialogSkin& skin, KeyDialogHost& host, QWidget* owner, int 
       edit_(new QLineEdit) {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(text(510));
-    addCaption(QStringLiteral("lbl_Title"), text(510), "MNT");
+    addCaption(QStringLiteral("lbl_Title"), text(510), "MNT", true);
     placeField(edit_, QStringLiteral("Edt_MacroName"), "MNC");
     edit_->setMaxLength(maxLength);
     connect(edit_, &QLineEdit::textChanged, this, &TForm3::keepWholeCharacters);

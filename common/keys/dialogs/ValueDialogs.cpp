@@ -8,11 +8,11 @@
 namespace keys {
 namespace {
 
-const KeyDialogFrame::Family kFamilyL{"Size_L",  "Color_L",  "Color_L_MN",
-                                      "MN_Cfm",  "MN_Clear", "MN_Close"};
+const KeyDialogFrame::Family kFamilyL{"Size_L", "Color_L",  "Color_L_MN",
+                                      "MN_Cfm", "MN_Clear", "MN_Close"};
 // The X/Y dialog places its buttons with the keys of family L.
-const KeyDialogFrame::Family kFamilyM{"Size_M",  "Color_M",  "Color_M_MN",
-                                      "MN_Cfm",  "MN_Clear", "MN_Close"};
+const KeyDialogFrame::Family kFamilyM{"Size_M", "Color_M",  "Color_M_MN",
+                                      "MN_Cfm", "MN_Clear", "MN_Close"};
 
 using Correction = QString (*)(const QString&);
 
@@ -20,8 +20,7 @@ using Correction = QString (*)(const QString&);
 // back pasted text that is not a number.
 QLineEdit* MakeValueField(QObject* owner, bool minus, Correction correct) {
     auto* field = new QLineEdit;
-    const QRegularExpression pattern(minus ? QStringLiteral("-?[0-9]*")
-                                           : QStringLiteral("[0-9]*"));
+    const QRegularExpression pattern(minus ? QStringLiteral("-?[0-9]*") : QStringLiteral("[0-9]*"));
     field->setValidator(new QRegularExpressionValidator(pattern, owner));
     field->setText(QStringLiteral("0"));
     field->setContextMenuPolicy(Qt::NoContextMenu);
@@ -46,7 +45,7 @@ TForm5::TForm5(const DialogSkin& skin, KeyDialogHost& host, QWidget* owner)
       edit_(MakeValueField(this, false, &CorrectDelay)) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(text(521));
-    addCaption(QStringLiteral("lbl_Title"), text(521), "MNT");
+    addCaption(QStringLiteral("lbl_Title"), text(521), "MNT", true);
     placeField(edit_, QStringLiteral("Edt_EditTime"), "MNC");
 }
 
@@ -101,7 +100,7 @@ TForm7::TForm7(const DialogSkin& skin, KeyDialogHost& host, QWidget* owner, bool
       correcting_(correcting) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(text(524));
-    addCaption(QStringLiteral("lbl_Title"), text(524), "MNT");
+    addCaption(QStringLiteral("lbl_Title"), text(524), "MNT", true);
     placeField(edit_, QStringLiteral("Edt_EditTime"), "MNC");
 }
 

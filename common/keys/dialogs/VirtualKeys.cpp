@@ -32,9 +32,8 @@ constexpr std::array kPadRanges = {
     KeyRange{Qt::Key_0, Qt::Key_9, 0x60},
 };
 constexpr std::array kPadKeys = {
-    KeyPair{Qt::Key_Asterisk, 0x6A}, KeyPair{Qt::Key_Plus, 0x6B},
-    KeyPair{Qt::Key_Minus, 0x6D},    KeyPair{Qt::Key_Period, 0x6E},
-    KeyPair{Qt::Key_Comma, 0x6E},    KeyPair{Qt::Key_Slash, 0x6F},
+    KeyPair{Qt::Key_Asterisk, 0x6A}, KeyPair{Qt::Key_Plus, 0x6B},  KeyPair{Qt::Key_Minus, 0x6D},
+    KeyPair{Qt::Key_Period, 0x6E},   KeyPair{Qt::Key_Comma, 0x6E}, KeyPair{Qt::Key_Slash, 0x6F},
     KeyPair{Qt::Key_Enter, 0x0D},
 };
 
