@@ -88,6 +88,36 @@ TEST(ValueDialogs, FieldsFilterAndCorrectThemselves) {
     }
 }
 
+TEST(ValueDialogs, PastedNumbersAreHeldToTheirRange) {
+    struct Case {
+        std::function<QWidget*(DialogFixture&)> make;
+        QString field;
+        QString pasted;
+        QString shown;
+    };
+    const QString huge = QStringLiteral("123456789012345678901234567890");
+    const Case cases[] = {
+        {[](DialogFixture& f) { return new keys::TForm5(f.skin(), f.host, f.owner.get()); },
+         "Edt_EditTime", huge, "65535"},
+        {[](DialogFixture& f) { return new keys::TForm5(f.skin(), f.host, f.owner.get()); },
+         "Edt_EditTime", "0000000000000000000000042", "0000000000000000000000042"},
+        {[](DialogFixture& f) { return new keys::TForm6(f.skin(), f.host, f.owner.get()); },
+         "Edt_EditX", "-" + huge, "-128"},
+        {[](DialogFixture& f) { return new keys::TForm6(f.skin(), f.host, f.owner.get()); },
+         "Edt_EditX", "12-3", "0"},
+        {[](DialogFixture& f) { return new keys::TForm7(f.skin(), f.host, f.owner.get()); },
+         "Edt_EditTime", huge, "254"},
+    };
+    for (const Case& c : cases) {
+        DialogFixture f;
+        f.show(c.make(f));
+        QLineEdit* field = f.field(c.field);
+        field->selectAll();
+        field->insert(c.pasted);
+        EXPECT_EQ(field->text(), c.shown) << c.pasted.toStdString();
+    }
+}
+
 TEST(ValueDialogs, ConfirmHandsTheValuesBack) {
     struct Case {
         std::function<QWidget*(DialogFixture&)> make;

@@ -92,10 +92,6 @@ QString KeyDialogFrame::text(int id) const {
     return shell::ToQString(languages_.LanguageText(TextIdName(id)));
 }
 
-int KeyDialogFrame::number(const std::string& key) const {
-    return keys_.number(key);
-}
-
 QPoint KeyDialogFrame::position(const char* prefix) const {
     const std::string p(prefix);
     return QPoint(keys_.number(p + "_X"), keys_.number(p + "_Y"));

@@ -11,9 +11,9 @@
 //   auto* dialog = new keys::TForm2(keys::DialogSkinOf(skin), host, window);
 //   dialog->setAttribute(Qt::WA_DeleteOnClose);
 //   dialog->open();
+// A dialog deleted while it is open leaves the overlay to its caller.
 
 #include <QDialog>
-#include <QPointer>
 
 #include "common/keys/dialogs/DialogSkin.h"
 #include "common/keys/dialogs/KeyDialogHost.h"
@@ -74,7 +74,6 @@ protected:
     QString text(int id) const;
     // prefix_X, prefix_Y of the layout table.
     QPoint position(const char* prefix) const;
-    int number(const std::string& key) const;
     shell::ColourRef textColour() const { return textColour_; }
 
     // A caption in the text colour at prefix_X, prefix_Y; a title is set in bold.
