@@ -55,10 +55,8 @@ public:
     const KeptTexts& kept() const { return kept_; }
     const LanguageTables& languages() const { return languages_; }
     QString LanguageText(std::string_view id) const;
-    // Layout table of the active language, for the dialogs' own families;
-    // layoutKeys() reads it with missing keys recorded in problems().
+    // Layout table of the active language, for the dialogs' own families.
     const SettingsTable& layoutTable();
-    TableKeys layoutKeys();
 
     TextPassConfig& textConfig() { return textConfig_; }
     StateImages& stateImages() { return *stateImages_; }
