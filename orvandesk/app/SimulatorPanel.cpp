@@ -34,7 +34,7 @@ SimulatorPanel::SimulatorPanel(SimulatedMouseStore& store, QWidget* mainWindow)
     plugged->setChecked(store_.plugged());
     connect(plugged, &QCheckBox::toggled, this, [this](bool on) { store_.setPlugged(on); });
 
-    auto* buttons = new QGroupBox(QStringLiteral("The mouse's own buttons (hold to press)"));
+    auto* buttons = new QGroupBox(QStringLiteral("Mouse buttons (hold to press)"));
     auto* buttonLayout = new QVBoxLayout(buttons);
     const std::pair<const char*, const char*> dpi[] = {
         {"sim_DpiCycle", "DPI cycle"}, {"sim_DpiUp", "DPI up"}, {"sim_DpiDown", "DPI down"}};
@@ -71,7 +71,8 @@ SimulatorPanel::SimulatorPanel(SimulatedMouseStore& store, QWidget* mainWindow)
                 store_.mouse().loseChunks(on ? sim::OrvanMouse::ChunkLoss{20, 0, 0}
                                              : sim::OrvanMouse::ChunkLoss{});
             });
-    connect(Switch(faultLayout, QStringLiteral("sim_WrongIds"), QStringLiteral("Wrong ids (1, 2)")),
+    connect(Switch(faultLayout, QStringLiteral("sim_WrongIds"),
+                   QStringLiteral("Wrong ids (1, 2) from the next plug")),
             &QCheckBox::toggled, this, [this](bool on) { store_.setWrongIds(on); });
     connect(Switch(faultLayout, QStringLiteral("sim_WrongIdentity"),
                    QStringLiteral("Answer as another chip")),

@@ -6,11 +6,13 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QFrame>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -447,7 +449,10 @@ void TForm1::RefreshAPPage() {
 
 void TForm1::Img_BaseMouseDown() {
     HideAllMenu();
-    if (QWindow* w = windowHandle()) w->startSystemMove();
+    // The move starts once the mouse really moves, so that double-clicks on
+    // the background still arrive.
+    dragArmed_ = true;
+    dragOrigin_ = QCursor::pos();
 }
 
 void TForm1::Btn_Minimize_0Click() {
@@ -497,6 +502,16 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) dragArmed_ = false;
+    if (dragArmed_ && event->type() == QEvent::MouseMove) {
+        auto* move = static_cast<QMouseEvent*>(event);
+        if ((move->buttons() & Qt::LeftButton) &&
+            (move->globalPosition().toPoint() - dragOrigin_).manhattanLength() >=
+                QApplication::startDragDistance()) {
+            dragArmed_ = false;
+            if (QWindow* w = windowHandle()) w->startSystemMove();
+        }
+    }
     // ShowHint: the hint of the control under the mouse goes to lbl_Content.
     if (event->type() == QEvent::ToolTip) {
         auto* w = qobject_cast<QWidget*>(watched);

@@ -201,6 +201,8 @@ private:
     QString applicationTitle_ = QString::fromLatin1(kApplicationTitle);
 
     QRegion shape_;
+    bool dragArmed_ = false;
+    QPoint dragOrigin_;
     int skinWidth_ = 1030;
     int skinHeight_ = 662;
     bool noDeviceView_ = false;

@@ -43,7 +43,7 @@ void WindowTest::TearDown() {
 void WindowTest::start(std::optional<std::vector<uint8_t>> image) {
     if (image) mouse = sim::plugOrvanMouse(*hid, *image);
     orvandesk::WindowEnvironment env;
-    env.hid = hid;
+    env.hid = seenHid ? seenHid : hid;
     env.clock = &clock;
     env.devTimerIntervalMs = 3600 * 1000;  // tests run the tick themselves
     window = std::make_unique<orvandesk::TForm1>(env);

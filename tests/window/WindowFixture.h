@@ -49,6 +49,8 @@ protected:
     std::shared_ptr<sim::OrvanMouse> mouse;
     std::unique_ptr<orvandesk::TForm1> window;
     ModalWatcher modals;
+    // The HID system the window sees, when it is not `hid` itself.
+    std::shared_ptr<platform::HidSystem> seenHid;
 
     void TearDown() override;
 
