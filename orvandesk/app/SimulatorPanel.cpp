@@ -23,11 +23,10 @@ QCheckBox* Switch(QLayout* layout, const QString& name, const QString& text) {
 
 }  // namespace
 
-SimulatorPanel::SimulatorPanel(SimulatedMouseStore& store, QWidget* mainWindow)
+SimulatorPanel::SimulatorPanel(SimulatedMouseStore& store)
     : QWidget(nullptr, Qt::Window), store_(store) {
     setObjectName(QStringLiteral("SimulatorPanel"));
     setWindowTitle(QStringLiteral("Simulated mouse"));
-    Q_UNUSED(mainWindow);
     auto* layout = new QVBoxLayout(this);
 
     auto* plugged = Switch(layout, QStringLiteral("sim_Plugged"), QStringLiteral("Plugged in"));

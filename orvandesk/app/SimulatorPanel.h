@@ -12,7 +12,7 @@ class SimulatedMouseStore;
 class SimulatorPanel : public QWidget {
     Q_OBJECT
 public:
-    SimulatorPanel(SimulatedMouseStore& store, QWidget* mainWindow);
+    explicit SimulatorPanel(SimulatedMouseStore& store);
 
     void showBeside(const QWidget& mainWindow);
 

@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<orvandesk::SimulatorPanel> panel;
     if (store) {
-        panel = std::make_unique<orvandesk::SimulatorPanel>(*store, &window);
+        panel = std::make_unique<orvandesk::SimulatorPanel>(*store);
         panel->showBeside(window);
     }
 

@@ -2,8 +2,6 @@
 // background or the engineering page's logo asks for a password that turns
 // on the factory mode.
 
-#include <QComboBox>
-#include <QLabel>
 #include <QTabWidget>
 
 #include "common/shell/window/MessageDialog.h"

@@ -298,7 +298,12 @@ bool TForm1::FormCreate() {
     skin_->ReadOrgTable();
     skin_->LoadLanguageTables();
     // 12.-14. The macro libraries and the engineering terms come with their pages.
-    // 15. Layout and language 1.
+    // 15. Layout and language 1. The key menu's frame entries; the key
+    // assignment work adds its own.
+    skin_->textConfig().menuEntries = {{QStringLiteral("Key_Profile1"), "Str004"},
+                                       {QStringLiteral("Key_Profile2"), "Str005"},
+                                       {QStringLiteral("Key_FireMacro"), "Str208"},
+                                       {QStringLiteral("Key_TLFireMacro"), "Str206"}};
     skin_->ApplyLayoutAndTexts();
     skin_->AttachStateImages();
     // 16. Row height of the macro lists.

@@ -3,6 +3,7 @@
 // closing.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QScreen>
 
 #include "common/shell/Skin.h"
@@ -221,6 +222,28 @@ TEST_F(WindowTest, ClosingLeavesTheMouseUntouched) {
     EXPECT_TRUE(hid->featureLog().empty());
     EXPECT_FALSE(window->connectionUsable());
     EXPECT_EQ(mouse->memory(), before);
+}
+
+TEST_F(WindowTest, ALanguageSwitchKeepsThePageAndItsTexts) {
+    startConnected();
+    click("Btn_Adv_1");
+    click("Btn_Lang2_2");
+    EXPECT_EQ(visiblePage(), 2);
+    EXPECT_EQ(window->languageNumber(), 2);
+    EXPECT_EQ(find<QLabel>("Btn_Adv_2")->text(), text("Str007"));
+    EXPECT_TRUE(find("Disable_All_2")->isHidden());
+    modals.messages.clear();
+    window->ShowMessageId("Str022");
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0], "Поиск указанного устройства");
+}
+
+TEST_F(WindowTest, ASecondStartRestoresTheWindow) {
+    start();
+    window->showMinimized();
+    window->activateFromSecondStart();
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(WindowTest, TheBusyWindowCentresOverTheMainWindow) {

@@ -27,7 +27,7 @@ TEST(ProgramTest, ConnectsToTheSimulatedMouseAndReadsItsMemoryOnce) {
     program.setProcessEnvironment(env);
     program.start(QStringLiteral(ORVANDESK_EXE),
                   {QStringLiteral("--simulate"), QStringLiteral("--screenshot"), picture,
-                   QStringLiteral("--quit-after"), QStringLiteral("3000")});
+                   QStringLiteral("--quit-after"), QStringLiteral("5000")});
     ASSERT_TRUE(program.waitForFinished(60000));
     EXPECT_EQ(program.exitCode(), 0);
     EXPECT_EQ(program.readAllStandardOutput().trimmed(), picture.toLocal8Bit());

@@ -29,6 +29,9 @@ TEST_F(WindowTest, Screenshots) {
     EXPECT_EQ(english.size(), QSize(1030, 662));
     EXPECT_TRUE(english.save(ShotPath("main-window-en.png")));
     click("Btn_Switch_1");
+    click("Key4");
+    EXPECT_TRUE(window->grab().save(ShotPath("key-menu.png")));
+    window->HideAllMenu();
     EXPECT_TRUE(window->grab().save(ShotPath("connected.png")));
 
     // Unplugged: the defaults under the blocking overlays, and the message.
@@ -59,7 +62,7 @@ TEST_F(WindowTest, Screenshots) {
     platform::SimulatedHidSystem panelHid(clock);
     QTemporaryDir dir;
     orvandesk::SimulatedMouseStore store(panelHid, dir.filePath("mouse.bin"));
-    orvandesk::SimulatorPanel panel(store, window.get());
+    orvandesk::SimulatorPanel panel(store);
     panel.showBeside(*window);
     EXPECT_TRUE(panel.grab().save(ShotPath("simulated-mouse.png")));
 }

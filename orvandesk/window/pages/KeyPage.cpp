@@ -1,6 +1,5 @@
 #include "orvandesk/window/pages/KeyPage.h"
 
-#include <QComboBox>
 #include <QFrame>
 
 #include "common/keys/FunctionNames.h"
