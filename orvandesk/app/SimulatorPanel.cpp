@@ -86,7 +86,7 @@ SimulatorPanel::SimulatorPanel(SimulatedMouseStore& store)
     file->setWordWrap(true);
     file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(file);
-    setFixedWidth(260);
+    setFixedWidth(300);
 }
 
 void SimulatorPanel::showBeside(const QWidget& mainWindow) {

@@ -3,6 +3,7 @@
 
 #include <QLineEdit>
 
+#include "common/shell/Skin.h"
 #include "orvandesk/device/OrvanCommands.h"
 #include "orvandesk/image/ImageLayout.h"
 #include "orvandesk/image/SectionCheck.h"
@@ -164,6 +165,23 @@ TEST_P(MouseIds, AreCheckedAgainstTheShippedDefaults) {
 INSTANTIATE_TEST_SUITE_P(Ids, MouseIds,
                          ::testing::Values(IdCase{255, 255, true}, IdCase{0, 0, true},
                                            IdCase{1, 2, false}));
+
+TEST_F(WindowTest, AFlashDefaultImageIsRefusedWithoutReading) {
+    auto flash = ShippedImage();
+    flash[orvan::field::MemoryKindMarker] = 0x00;
+    beforeCreate = [&flash](orvandesk::TForm1& w) {
+        w.skin().store().insert(QStringLiteral("ORVANDATA_CFG1"),
+                                QByteArray(reinterpret_cast<const char*>(flash.data()),
+                                           static_cast<qsizetype>(flash.size())));
+    };
+    start();
+    tick();
+    ASSERT_EQ(modals.messages.size(), 1u);
+    EXPECT_EQ(modals.messages[0], "OrvanData.bin file type error");
+    const auto log = hid->featureLog();
+    EXPECT_EQ(std::find(log.begin(), log.end(), std::string("set ") + kMemRead2048), log.end());
+    EXPECT_TRUE(window->noDeviceView());
+}
 
 TEST_F(WindowTest, AWrongProfileCheckShowsTheBuiltInProfileAndTheRestAsRead) {
     auto image = ShippedImage();

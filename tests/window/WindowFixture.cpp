@@ -47,6 +47,7 @@ void WindowTest::start(std::optional<std::vector<uint8_t>> image) {
     env.clock = &clock;
     env.devTimerIntervalMs = 3600 * 1000;  // tests run the tick themselves
     window = std::make_unique<orvandesk::TForm1>(env);
+    if (beforeCreate) beforeCreate(*window);
     ASSERT_TRUE(window->FormCreate());
     window->createBusyWindow();
     window->show();

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,6 +52,8 @@ protected:
     ModalWatcher modals;
     // The HID system the window sees, when it is not `hid` itself.
     std::shared_ptr<platform::HidSystem> seenHid;
+    // Runs on the new window before its creation sequence (replacing resources).
+    std::function<void(orvandesk::TForm1&)> beforeCreate;
 
     void TearDown() override;
 
