@@ -211,6 +211,7 @@ private:
     bool factoryMode_ = false;
     int doubleClicks_ = 0;
     bool engineeringFilling_ = false;
+    bool profileRefreshPending_ = false;
     int menuKeyNumber_ = -1;
     bool menuForComboKey_ = false;
 

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "common/shell/Skin.h"
 #include "common/shell/SkinPicture.h"
@@ -175,6 +176,18 @@ void TForm1::Btn_Engineer_0Click() {
 }
 
 void TForm1::RefreshCurrentProfileStatus() {
+    if (imageLoading_) {
+        // A transfer is under way and pumps events between its chunks; a read
+        // now would cut into it. Follow the mouse once the transfer is done.
+        if (!profileRefreshPending_) {
+            profileRefreshPending_ = true;
+            QTimer::singleShot(100, this, [this] {
+                profileRefreshPending_ = false;
+                RefreshCurrentProfileStatus();
+            });
+        }
+        return;
+    }
     statusRefresh_ = true;
     int k = -1;
     if (session_->detectedI2c()) {

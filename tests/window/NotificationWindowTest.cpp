@@ -29,6 +29,22 @@ TEST_F(WindowTest, TheKeySetButtonOfTheMouseSwitchesThePage) {
     EXPECT_EQ(sentCommands(), std::vector<std::string>{"40 09 00 A4 00 01 00 00"});
 }
 
+TEST_F(WindowTest, AKeySetEventDuringATransferIsFollowedAfterIt) {
+    startConnected();
+    ASSERT_TRUE(mouse->pressKeySetButton());
+    ASSERT_TRUE(mouse->releaseButton());
+    hid->clearTraffic();
+    window->setImageLoading(true);
+    window->RefreshCurrentProfileStatus();
+    EXPECT_TRUE(sentCommands().empty());
+    EXPECT_EQ(window->pageMark(), 1);
+    window->setImageLoading(false);
+    QElapsedTimer waited;
+    waited.start();
+    while (window->pageMark() != 2 && waited.elapsed() < 10000) QTest::qWait(10);
+    EXPECT_EQ(window->pageMark(), 2);
+}
+
 TEST_F(WindowTest, RestoreDefaultsWritesTheBuiltInSectionsAndReconnects) {
     auto image = ShippedImage();
     std::span<uint8_t> profile1(image.data() + orvan::region::Profile1.offset, 49);
