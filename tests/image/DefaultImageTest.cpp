@@ -124,15 +124,15 @@ TEST_F(OrvanDefaultImage, ASensibleStartingConfiguration) {
     DistributeImage(config, {});
     KeyTextTable keys;
     FillKeyTextTable(keys, config.data);
-    // Buttons 1, 4, 7, 2, 5, 8 in every key set: left, right, middle,
-    // backward, forward and the DPI button.
+    // Buttons 1, 4, 7, 2, 5, 6 in every key set (the first six on the key
+    // page): left, right, middle, backward, forward and the DPI button.
     for (const auto& profile : keys.profiles) {
         EXPECT_EQ(profile[0], "01010000");
         EXPECT_EQ(profile[3], "01020000");
         EXPECT_EQ(profile[6], "01040000");
         EXPECT_EQ(profile[1], "01080000");
         EXPECT_EQ(profile[4], "01100000");
-        EXPECT_EQ(profile[7], "09000000");
+        EXPECT_EQ(profile[5], "09000000");
     }
     EXPECT_EQ(keys.profiles[0], keys.profiles[1]);
     EXPECT_NE(keys.profiles[0], keys.profiles[2]);

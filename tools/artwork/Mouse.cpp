@@ -15,17 +15,19 @@ struct Button {
     bool right;
 };
 constexpr qreal kShift = 22;
+// Where each button of the configuration image sits on the drawing, by its
+// number (the KeyN control); the default image gives them these functions.
 const Button kButtons[12] = {
     {{420, 78}, false},   // 1 left button
-    {{548, 78}, true},    // 2 right button
-    {{484, 92}, true},    // 3 wheel
-    {{366, 228}, false},  // 4 rear thumb button
-    {{371, 183}, false},  // 5 front thumb button
-    {{484, 127}, true},   // 6 upper button behind the wheel
-    {{484, 143}, true},   // 7 lower button behind the wheel
+    {{366, 228}, false},  // 2 rear thumb button (backward)
+    {{484, 127}, true},   // 3 upper button behind the wheel (DPI up)
+    {{548, 78}, true},    // 4 right button
+    {{371, 183}, false},  // 5 front thumb button (forward)
+    {{484, 186}, true},   // 6 top button (the DPI button)
+    {{484, 92}, true},    // 7 wheel (middle)
     {{584, 206}, true},   // 8 right flank
-    {{385, 128}, false},  // 9 front flank
-    {{484, 186}, true},   // 10 top button
+    {{484, 143}, true},   // 9 lower button behind the wheel (DPI down)
+    {{385, 128}, false},  // 10 front flank (LED switch)
     {{410, 58}, false},   // 11 left edge, front
     {{405, 90}, false},   // 12 left edge, rear
 };

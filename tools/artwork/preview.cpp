@@ -124,9 +124,10 @@ void frame(QPainter& p, int language, int page) {
 void keyPage(QPainter& p, int language) {
     p.drawImage(at("P1"), pic(QStringLiteral("L%1_Back1").arg(language)));
     static const int control[12] = {1, 4, 7, 2, 5, 8, 3, 6, 9, 10, 11, 12};
-    static const char* function[13] = {"",       "Str210", "Str211", "Str212", "Str213",
-                                       "Str214", "Str222", "Str223", "Str221", "Str260",
-                                       "Str254", "Str277", "Str277"};
+    // The functions the default image gives buttons 1..12 in Mode A.
+    static const char* function[13] = {"",       "Str210", "Str213", "Str222", "Str211",
+                                       "Str214", "Str221", "Str212", "Str264", "Str223",
+                                       "Str262", "Str277", "Str277"};
     for (int e = 1; e <= 12; ++e) {
         const QString k = QStringLiteral("Key%1").arg(e);
         if (g_t.value(k + "_Enable") != 1) continue;
