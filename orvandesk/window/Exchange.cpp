@@ -76,8 +76,11 @@ void TForm1::Btn_Read() {
 }
 
 void TForm1::DataBufToUI() {
-    orvan::FillKeyTextTable(keyTexts_, image_.data);
+    refreshKeyContext();
+    assignment_.LoadFromImage();
+    RefreshFireFun();
     RefreshUI();
+    showAimLevel(shownKeySet());
 }
 
 void TForm1::RefreshUI() {
@@ -95,10 +98,9 @@ void TForm1::RefreshUI() {
 }
 
 void TForm1::RefreshProfileKeys(int profile) {
-    keys::OrvanFunctionContext context;
-    context.texts = [this](std::string_view id) { return skin_->languages().LanguageText(id); };
-    context.memoryIsI2c = session_->detectedI2c();
-    pages::RefreshProfileKeys(skin_->controls(), keyTexts_, profile, context);
+    refreshKeyContext();
+    assignment_.RefreshButtonNames();
+    pages::RefreshProfileKeys(skin_->controls(), keyTexts_, profile, assignment_.context());
 }
 
 void TForm1::InitNoDevice() {

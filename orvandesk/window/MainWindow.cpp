@@ -27,6 +27,7 @@
 #include "common/shell/window/MessageDialog.h"
 #include "orvandesk/exchange/Connection.h"
 #include "orvandesk/window/DeviceSession.h"
+#include "orvandesk/window/KeyMenu.h"
 #include "orvandesk/window/pages/Pages.h"
 
 namespace orvandesk {
@@ -228,9 +229,7 @@ void TForm1::connectHandlers() {
                     [this, key] { ShowPnlMain_OnClick(key); });
         }
     }
-    if (auto* fire = findChild<shell::SkinLabel*>(QStringLiteral("Key_FireMacro"))) {
-        connect(fire, &shell::SkinLabel::clicked, this, &TForm1::openFirePage);
-    }
+    connectKeyMenu();
     for (const char* name : {"Btn_FireConfirm", "Btn_FireExit"}) {
         if (auto* b = findChild<shell::SkinLabel*>(QString::fromLatin1(name))) {
             connect(b, &shell::SkinLabel::clicked, this, &TForm1::closeFirePage);
@@ -298,12 +297,8 @@ bool TForm1::FormCreate() {
     skin_->ReadOrgTable();
     skin_->LoadLanguageTables();
     // 12.-14. The macro libraries and the engineering terms come with their pages.
-    // 15. Layout and language 1. The key menu's frame entries; the key
-    // assignment work adds its own.
-    skin_->textConfig().menuEntries = {{QStringLiteral("Key_Profile1"), "Str004"},
-                                       {QStringLiteral("Key_Profile2"), "Str005"},
-                                       {QStringLiteral("Key_FireMacro"), "Str208"},
-                                       {QStringLiteral("Key_TLFireMacro"), "Str206"}};
+    // 15. Layout and language 1; every key menu row is captioned by its text.
+    skin_->textConfig().menuEntries = KeyMenuCaptions();
     skin_->ApplyLayoutAndTexts();
     skin_->AttachStateImages();
     // 16. Row height of the macro lists.
@@ -482,6 +477,7 @@ void TForm1::Btn_LangClick(int k) {
     // Key labels show function names, which the language decides.
     const int m = pageMark();
     RefreshProfileKeys(m >= 1 && m <= 3 ? m - 1 : 0);
+    showAimLevel(-1);
     if (auto* link = control<QLabel>(QStringLiteral("Btn_WebLink"))) {
         link->setText(QString::fromStdString(skin_->org().web));
     }

@@ -13,14 +13,18 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "common/device/DeviceHost.h"
+#include "common/keys/dialogs/KeyDialogHost.h"
 #include "common/shell/ResourceStore.h"
 #include "common/shell/ShellView.h"
 #include "common/shell/window/BusyWindow.h"
 #include "orvandesk/image/ImageBuffers.h"
 #include "orvandesk/image/KeyTextTable.h"
 #include "orvandesk/image/SectionDefaults.h"
+#include "orvandesk/keys/KeyAssignment.h"
 #include "orvandesk/window/WindowEnvironment.h"
 
 class QSystemTrayIcon;
@@ -41,7 +45,10 @@ inline constexpr char kApplicationTitle[] = "Gaming Mouse";
 // transparent nor of the see-through colour RGB(128, 0, 0).
 QRegion VisibleRegion(const QImage& picture);
 
-class TForm1 : public QWidget, public shell::ShellHost, public device::DeviceHost {
+class TForm1 : public QWidget,
+              public shell::ShellHost,
+              public device::DeviceHost,
+              public keys::KeyDialogHost {
     Q_OBJECT
 public:
     explicit TForm1(WindowEnvironment environment, QWidget* parent = nullptr);
@@ -101,6 +108,40 @@ public:
     void ShowPnlMain_OnClick(QWidget* label);
     void TLShowPnlMain_OnClick(QWidget* button);
     int menuKeyNumber() const { return menuKeyNumber_; }
+
+    // --- Button assignment (Assignment.cpp)
+    void KeyStatusMouseEnter(QWidget* row);
+    void KeyStatusMouseLeave(QWidget* row);
+    // A leaf row of the key menu: its menu item number.
+    void KeyStatusOnClick(int item);
+    void Key_AssemblyClick();
+    void ApplyCombination(const QString& caption, const QString& codeText);
+    // Row `row` of the device macro list LB_Name.
+    void LB_NameClick(int row);
+    void Key_FireMacroClick();
+    void SettingAIMKey(int level);
+    void IB_ComboKeyClick(int n);
+    void IB_ComboKey1Click() { IB_ComboKeyClick(1); }
+    void IB_ComboKey8Click() { IB_ComboKeyClick(8); }
+    void cb_ChangeLEDModeFunChange(int index);
+    void cb_ChangeFireFunChange(int index);
+    void cb_IsGunFireModeClick(bool ticked);
+    void RefreshComboKeys();
+    void RefreshFireFun();
+    void RefreshButtonNames();
+    void RefreshProfile1Keys() { RefreshProfileKeys(0); }
+    void RefreshProfile2Keys() { RefreshProfileKeys(1); }
+    void RefreshProfile3Keys() { RefreshProfileKeys(2); }
+    orvan::KeysParameters InitKeysParameters();
+    void RefreshKeysParameters(const orvan::KeysParameters& before,
+                               const std::vector<keys::DeviceMacroEntry>& macros);
+    // The mouse's macro list as the device macro work reads it.
+    void setDeviceMacros(const std::vector<keys::DeviceMacroEntry>& macros);
+    orvan::KeyAssignment& assignment() { return assignment_; }
+
+    // --- keys::KeyDialogHost
+    void setDialogOverlay(keys::DialogKind kind, bool shown) override;
+    void applyCombination(const QString& caption, const QString& codeText) override;
 
     // --- Hidden gestures (Gestures.cpp)
     void Img_Base_6DblClick();
@@ -179,6 +220,7 @@ private:
     bool navigationGuard(bool keySet);
     void setMark(int mark);
     void keySetMenuGeometry(int k);
+    void stackProfileList();
     void showKeySetView(int k);
     void selectStrip(int mark);
     void confirmClick(int n);
@@ -191,6 +233,16 @@ private:
     // Empties the device macro lists (and the name list, or the two script memos).
     void clearMacroViews(bool withNameList);
     class ExchangeScope;
+    void connectKeyMenu();
+    void menuRowClick(QWidget* row);
+    int shownKeySet() const;
+    bool menuTarget(int& keySet, int& button) const;
+    void showButtonName(int keySet, int button);
+    void storedKeyChange();
+    void showAimLevel(int keySet);
+    void applyOptionWrite(orvan::OptionWrite write);
+    void refreshDeviceMacroList();
+    void refreshKeyContext();
 
     WindowEnvironment env_;
     shell::ResourceStore store_;
@@ -214,9 +266,12 @@ private:
     bool profileRefreshPending_ = false;
     int menuKeyNumber_ = -1;
     bool menuForComboKey_ = false;
+    bool menuFromEngineering_ = false;
+    std::pair<int, int> combinationTarget_{-1, -1};
 
     orvan::ConfigImage image_;
     orvan::KeyTextTable keyTexts_;
+    orvan::KeyAssignment assignment_{image_.data, keyTexts_};
     std::array<orvan::WorkingImage, 3> defaultImages_{};
 };
 

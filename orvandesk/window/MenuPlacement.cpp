@@ -1,5 +1,7 @@
 #include "orvandesk/window/MenuPlacement.h"
 
+#include <algorithm>
+
 namespace orvandesk {
 
 QPoint KeyMenuPosition(const QRect& label, QSize window, QSize menu) {
@@ -10,6 +12,15 @@ QPoint KeyMenuPosition(const QRect& label, QSize window, QSize menu) {
     const int left = x + w + menu.width() < window.width() ? x + w / 2 : x + w / 2 - menu.width();
     const int top = y + h + menu.height() < window.height() ? y + h / 2 : y + h / 2 - menu.height();
     return {left, top};
+}
+
+QPoint SubmenuPosition(const QRect& parentList, const QRect& row, QSize submenu, QSize window) {
+    constexpr int kGap = 2;
+    int x = parentList.x() + parentList.width() + kGap;
+    if (x + submenu.width() > window.width()) x = parentList.x() - kGap - submenu.width();
+    int y = row.y();
+    if (y + submenu.height() > window.height()) y = row.y() + row.height() - submenu.height();
+    return {std::max(0, x), std::max(0, y)};
 }
 
 int KeyNumberOf(const QString& labelName) {

@@ -11,6 +11,11 @@ namespace orvandesk {
 
 QPoint KeyMenuPosition(const QRect& label, QSize window, QSize menu);
 
+// A submenu beside its parent list, level with the row that opens it (2
+// pixels gap); on the list's left when it would leave the window's right
+// edge, upwards from the row's bottom when it would leave the bottom.
+QPoint SubmenuPosition(const QRect& parentList, const QRect& row, QSize submenu, QSize window);
+
 // "Key7" -> 7; anything that does not parse gives -1.
 int KeyNumberOf(const QString& labelName);
 

@@ -12,6 +12,7 @@
 #include "common/shell/StateImages.h"
 #include "orvandesk/image/ImageLayout.h"
 #include "orvandesk/window/DeviceSession.h"
+#include "orvandesk/window/KeyMenu.h"
 #include "orvandesk/window/MainWindow.h"
 #include "orvandesk/window/MenuPlacement.h"
 
@@ -72,19 +73,24 @@ void TForm1::keySetMenuGeometry(int k) {
     for (const char* name : {"IB_ComboKey8", "Img_ComboKey8"}) {
         if (QWidget* w = control(QString::fromLatin1(name))) w->setVisible(comboKey8);
     }
-    QWidget* p1 = control(QStringLiteral("Key_Profile1"));
-    QWidget* p2 = control(QStringLiteral("Key_Profile2"));
-    if (p1 == nullptr || p2 == nullptr) return;
-    if (k == 1) {
-        p1->hide();
-        p2->move(p2->x(), 1);
-        p2->show();
-    } else if (k == 2) {
-        p1->move(p1->x(), 1);
-        p1->show();
-        p2->hide();
-        p2->move(p2->x(), 1);
+    // The profile list offers the other key sets only.
+    for (int n = 1; n <= 3; ++n) {
+        if (QWidget* p = control("Key_Profile" + QString::number(n))) p->setVisible(n != k);
     }
+    stackProfileList();
+}
+
+void TForm1::stackProfileList() {
+    QWidget* list = control(QStringLiteral("Pnl_Profile"));
+    if (list == nullptr) return;
+    int rows = 0;
+    for (const char* name : {"Key_Profile1", "Key_Profile2", "Key_Profile3", "Key_Profile"}) {
+        QWidget* row = control(QString::fromLatin1(name));
+        if (row == nullptr || row->isHidden()) continue;
+        row->move(row->x(), 1 + rows * kMenuRowHeight);
+        ++rows;
+    }
+    list->resize(list->width(), 2 + rows * kMenuRowHeight);
 }
 
 void TForm1::keySetClick(int k) {
@@ -124,7 +130,7 @@ void TForm1::keySetClick(int k) {
 
 void TForm1::showKeySetView(int k) {
     RefreshProfileKeys(k - 1);
-    // The AIM level of the advanced page follows with the DPI work.
+    showAimLevel(k - 1);
     selectStrip(k);
     shell::ShowPicture(control(QStringLiteral("Img_P1")),
                        QStringLiteral("L%1_Back1").arg(languageNumber()), store_);
@@ -161,12 +167,10 @@ void TForm1::Btn_Engineer_0Click() {
     setMark(8);
     if (QWidget* m = control(QStringLiteral("Pnl_Main"))) m->resize(m->width(), 194);
     if (QWidget* s = control(QStringLiteral("Pnl_Special"))) s->resize(s->width(), 314);
-    if (QWidget* p = control(QStringLiteral("Pnl_Profile"))) p->resize(p->width(), 98);
-    if (QWidget* p1 = control(QStringLiteral("Key_Profile1"))) p1->show();
-    if (QWidget* p2 = control(QStringLiteral("Key_Profile2"))) {
-        p2->move(p2->x(), 25);
-        p2->show();
+    for (int n = 1; n <= 3; ++n) {
+        if (QWidget* p = control("Key_Profile" + QString::number(n))) p->show();
     }
+    stackProfileList();
     showOnlyPage(7);
     clearMask();
     setFixedSize(1256, 680);
@@ -219,6 +223,7 @@ void TForm1::ShowPnlMain_OnClick(QWidget* label) {
     if (label == nullptr) return;
     menuKeyNumber_ = KeyNumberOf(label->objectName());
     menuForComboKey_ = false;
+    menuFromEngineering_ = false;
     if (menuKeyNumber_ > 0) {
         shell::ShowPicture(control("Img_Key" + QString::number(menuKeyNumber_)),
                            QStringLiteral("KeyS_01"), store_);
@@ -249,6 +254,7 @@ void TForm1::TLShowPnlMain_OnClick(QWidget* button) {
     if (number >= 201 && number <= 299) groupName = QStringLiteral("gbProfile2");
     if (number > 300) groupName = QStringLiteral("gbProfile3");
     menuForComboKey_ = number < 100;
+    menuFromEngineering_ = true;
     QWidget* group = control(groupName);
     if (group == nullptr) return;
     HideAllMenu();

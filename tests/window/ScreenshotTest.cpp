@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "common/keys/dialogs/CombinationKeyDialog.h"
 #include "orvandesk/app/SimulatedMouseStore.h"
 #include "orvandesk/app/SimulatorPanel.h"
 #include "tests/window/WindowFixture.h"
@@ -30,8 +31,27 @@ TEST_F(WindowTest, Screenshots) {
     EXPECT_TRUE(english.save(ShotPath("main-window-en.png")));
     click("Btn_Switch_1");
     click("Key4");
+    for (const char* row : {"Key_Special", "Key_CPIKey"}) window->KeyStatusMouseEnter(find(row));
     EXPECT_TRUE(window->grab().save(ShotPath("key-menu.png")));
     window->HideAllMenu();
+
+    // The combination-key dialog over the page, Ctrl ticked and C pressed.
+    click("Key4");
+    QTest::mouseClick(find("Key_Assembly"), Qt::LeftButton);
+    if (auto* dialog = window->findChild<keys::TForm2*>()) {
+        QTest::mouseClick(dialog->findChild<QWidget*>(QStringLiteral("CB_Ctrl")), Qt::LeftButton);
+        QTest::keyClick(dialog->findChild<QWidget*>(QStringLiteral("Edt_Assembly")), Qt::Key_C);
+        QPixmap shot = window->grab();
+        {
+            QPainter painter(&shot);
+            painter.drawPixmap(dialog->frameGeometry().topLeft() - window->frameGeometry().topLeft(),
+                               dialog->grab());
+        }
+        EXPECT_TRUE(shot.save(ShotPath("combination-key-dialog.png")));
+        dialog->reject();
+    } else {
+        ADD_FAILURE() << "the combination-key dialog did not open";
+    }
     EXPECT_TRUE(window->grab().save(ShotPath("connected.png")));
 
     // Unplugged: the defaults under the blocking overlays, and the message.

@@ -1,10 +1,12 @@
 #include "orvandesk/window/pages/KeyPage.h"
 
 #include <QFrame>
+#include <QListWidget>
 
 #include "common/keys/FunctionNames.h"
 #include "common/shell/SkinLabel.h"
 #include "common/shell/SkinPicture.h"
+#include "orvandesk/window/KeyMenu.h"
 #include "orvandesk/window/pages/Pages.h"
 
 namespace orvandesk::pages {
@@ -22,31 +24,52 @@ void BuildKeyPage(QWidget* page) {
 }
 
 void BuildMenus(QWidget* window) {
-    auto panel = [window](const QString& name, int height) {
-        auto* p = new QFrame(window);
-        p->setObjectName(name);
-        p->setFrameShape(QFrame::Box);
-        p->setAutoFillBackground(true);
-        p->resize(160, height);
-        p->hide();
-        return p;
-    };
-    QFrame* main = panel(QStringLiteral("Pnl_Main"), 170);
-    int top = 1;
-    for (const char* entry : {"Key_Profile1", "Key_Profile2", "Key_FireMacro", "Key_TLFireMacro"}) {
-        auto* l = Label(main, QString::fromLatin1(entry), QString::fromLatin1(entry));
-        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        l->setGeometry(2, top, 156, 22);
-        top += 24;
+    for (const MenuList& list : KeyMenuLists()) {
+        auto* panel = new QFrame(window);
+        panel->setObjectName(QString::fromLatin1(list.name));
+        panel->setAutoFillBackground(true);
+        const int rows = static_cast<int>(list.rows.size());
+        panel->resize(160, rows * kMenuRowHeight + 2);
+        panel->hide();
+        auto row = [panel](const char* name, int n, bool opens) {
+            auto* entry = Label(panel, QString::fromLatin1(name), QString::fromLatin1(name));
+            entry->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            entry->setGeometry(2, 1 + n * kMenuRowHeight, 156, kMenuRowHeight);
+            if (!opens) return;
+            // The arrow of a row that opens a list; the row itself takes the mouse.
+            auto* arrow = Label(panel, "ST_" + QString::fromLatin1(name).mid(4),
+                                QStringLiteral("\u203A"));
+            arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
+            arrow->setStyleSheet(QStringLiteral("color: #FF8A1F; font-weight: bold;"));
+            arrow->setAlignment(Qt::AlignCenter);
+            arrow->setGeometry(136, 1 + n * kMenuRowHeight, 20, kMenuRowHeight);
+        };
+        for (int n = 0; n < rows; ++n) {
+            const MenuRow& r = list.rows[static_cast<size_t>(n)];
+            row(r.name, n, r.action == MenuAction::Submenu);
+        }
+        // The engineering page's own row takes the place of "Fire Macro".
+        if (QLatin1String(list.name) == QLatin1String("Pnl_Main")) {
+            row("Key_TLFireMacro", rows - 1, true);
+            for (const char* name : {"Key_TLFireMacro", "ST_TLFireMacro"})
+                panel->findChild<QWidget*>(QString::fromLatin1(name))->hide();
+        }
     }
-    Label(main, QStringLiteral("ST_TLFireMacro"), QStringLiteral(">"))
-        ->setGeometry(136, 73, 20, 22);
-    panel(QStringLiteral("Pnl_Special"), 242);
-    for (const char* name :
-         {"Pnl_MseKey", "Pnl_Media", "Pnl_WWW", "Pnl_MyPC", "Pnl_FireKey", "Pnl_CPIKey", "Pnl_ACPI",
-          "Pnl_Profile", "Pnl_PCMacro", "Pnl_DevMacro", "Pnl_DevContent", "Pnl_DevFireMacro",
-          "Pnl_DevFireContent", "Pnl_AdjustXY"}) {
-        panel(QString::fromLatin1(name), 120);
+    // The device macro list opens from "Base Macro"; it lives with the macro
+    // page but must open over the key page.
+    if (auto* names = window->findChild<QListWidget*>(QStringLiteral("LB_Name"))) {
+        names->setParent(window);
+        names->setFrameShape(QFrame::Box);
+        names->resize(154, 2 + kMenuRowHeight);
+        names->hide();
+    }
+    for (const char* name : {"Pnl_PCMacro", "Pnl_DevMacro", "Pnl_DevContent", "Pnl_DevFireMacro",
+                             "Pnl_DevFireContent"}) {
+        auto* p = new QFrame(window);
+        p->setObjectName(QString::fromLatin1(name));
+        p->setAutoFillBackground(true);
+        p->resize(154, 120);
+        p->hide();
     }
 }
 
