@@ -56,8 +56,11 @@ void TForm1::KeyStatusMouseEnter(QWidget* row) {
     const int depth = list != nullptr ? list->depth : 0;
     const QColor font = shell::ToQColor(skin_->layout().colourGSF);
     const QColor back = shell::ToQColor(skin_->layout().colourGSP);
+    // Rows are see-through labels; the one under the mouse gets a background.
+    row->setAttribute(Qt::WA_TranslucentBackground, false);
+    row->setAttribute(Qt::WA_NoSystemBackground, false);
     row->setStyleSheet(QStringLiteral("#%1 { color: %2; background-color: %3; "
-                                      "border-left: 3px solid %4; padding-left: -3px; }")
+                                      "border-left: 3px solid %4; }")
                            .arg(row->objectName(), font.name(), back.name(),
                                 QLatin1String(kAccent)));
     // The deeper lists that do not belong to this row close.
@@ -91,6 +94,7 @@ void TForm1::KeyStatusMouseEnter(QWidget* row) {
 
 void TForm1::KeyStatusMouseLeave(QWidget* row) {
     row->setStyleSheet(QString());
+    row->setAttribute(Qt::WA_TranslucentBackground);
     shell::SetTextColour(row, skin_->layout().colourGText);
 }
 
