@@ -347,6 +347,19 @@ void TForm1::refreshDeviceMacroList() {
     auto* names = control<QListWidget>(QStringLiteral("LB_Name"));
     if (names == nullptr) return;
     names->clear();
+    // Rows like the menu's: its colours, the hover colours under the mouse.
+    const QWidget* menu = control(QStringLiteral("Pnl_Main"));
+    const QColor back = menu != nullptr ? menu->palette().color(QPalette::Window) : QColor(Qt::black);
+    names->setStyleSheet(
+        QStringLiteral("#LB_Name { background-color: %1; color: %2; border: 1px solid %3; }"
+                       " #LB_Name::item { height: %4px; padding-left: 6px; }"
+                       " #LB_Name::item:hover, #LB_Name::item:selected"
+                       " { background-color: %5; color: %6; border-left: 3px solid %3; }")
+            .arg(back.name(), shell::ToQColor(skin_->layout().colourGText).name(),
+                 QLatin1String(kAccent))
+            .arg(kMenuRowHeight)
+            .arg(shell::ToQColor(skin_->layout().colourGSP).name(),
+                 shell::ToQColor(skin_->layout().colourGSF).name()));
     for (const keys::DeviceMacroEntry& macro : assignment_.context().deviceMacros) {
         if (macro.inUse) names->addItem(QString::fromStdU16String(macro.name));
     }

@@ -29,6 +29,26 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"bottom edge", QRect(140, 462, 140, 30), QPoint(210, 307)},
         PlacementCase{"corner", QRect(900, 600, 100, 40), QPoint(760, 450)}));
 
+// Window 1030 x 662, submenu 154 x 170; the parent list is 190 wide.
+TEST(SubmenuPlacement, OpensBesideItsRowAndFlipsAtTheEdges) {
+    struct Case {
+        const char* where;
+        QRect list;
+        QRect row;
+        QPoint expected;
+    } cases[] = {
+        {"room right and below", {100, 100, 190, 194}, {102, 125, 186, 24}, {292, 125}},
+        {"right edge: on the left", {800, 100, 190, 194}, {802, 125, 186, 24}, {644, 125}},
+        {"bottom edge: upwards", {100, 450, 190, 194}, {102, 595, 186, 24}, {292, 449}},
+        {"both", {800, 450, 190, 194}, {802, 595, 186, 24}, {644, 449}},
+        {"no room either side stays inside", {60, 100, 960, 194}, {62, 125, 956, 24}, {0, 125}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(orvandesk::SubmenuPosition(c.list, c.row, {154, 170}, {1030, 662}), c.expected)
+            << c.where;
+    }
+}
+
 TEST(KeyNumberTest, ParsesTheLabelName) {
     EXPECT_EQ(orvandesk::KeyNumberOf("Key1"), 1);
     EXPECT_EQ(orvandesk::KeyNumberOf("Key12"), 12);
