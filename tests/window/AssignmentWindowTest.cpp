@@ -8,6 +8,7 @@
 #include "common/keys/MenuItems.h"
 #include "common/keys/dialogs/CombinationKeyDialog.h"
 #include "common/shell/Controls.h"
+#include "common/shell/Skin.h"
 #include "orvandesk/image/ImageLayout.h"
 #include "tests/window/WindowFixture.h"
 
@@ -225,6 +226,36 @@ TEST_F(AssignmentTest, TheMenuCutsItsRowsByKeySetAndFlipsAtTheEdges) {
     EXPECT_TRUE(find("LB_Name")->isHidden());
     // Captions carry the bullet.
     EXPECT_EQ(shell::CaptionOf(find("Key_Left")), " * Left Key");
+}
+
+// GD_Enable 1 and ModeBCheckLeftKey 0 in the option table.
+TEST_F(AssignmentTest, WithTheGunDisplayModeBReachesEveryRowAndMayLoseItsLeftKey) {
+    beforeCreate = [](orvandesk::TForm1& w) {
+        QByteArray org = w.skin().store().data(QStringLiteral("ORG")).value_or(QByteArray());
+        org.replace("GD_Enable=0", "GD_Enable=1").replace("ModeBCheckLeftKey=1", "ModeBCheckLeftKey=0");
+        w.skin().store().insert(QStringLiteral("ORG"), org);
+    };
+    startConnected();
+    click("Btn_Switch_1");
+    click("Key2");
+    EXPECT_EQ(find("Pnl_Main")->height(), 194);
+    EXPECT_LE(find("Key_FireMacro")->geometry().bottom(), 194 - 2);
+    window->KeyStatusMouseEnter(find("Key_Special"));
+    EXPECT_EQ(find("Pnl_Special")->height(), 314);
+    QWidget* fireMacroKey = find("Key_FireMacroKey");
+    EXPECT_LE(fireMacroKey->geometry().bottom(), 314 - 2);
+    QTest::mouseClick(fireMacroKey, Qt::LeftButton);
+    EXPECT_EQ(MouseEntry(1, 2), window->keyTexts().profiles[1][1]);
+    EXPECT_EQ(caption(2), "Fire Macro Key");
+
+    onlyLeftKey(1, 1);
+    choose(1, {"Key_MseKey", "Key_Right"});
+    EXPECT_TRUE(modals.messages.empty());
+    EXPECT_EQ(MouseEntry(1, 1), "01020000");
+
+    click("Btn_Main_1");
+    EXPECT_EQ(find("Pnl_Main")->height(), 170);
+    EXPECT_EQ(find("Pnl_Special")->height(), 242);
 }
 
 TEST_F(AssignmentTest, ADeviceMacroFromBaseMacroGoesToTheMouse) {
