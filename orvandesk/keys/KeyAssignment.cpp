@@ -19,7 +19,9 @@ const std::u16string kNoName;
 bool ValidButton(int keySet, int button) {
     return keySet >= 0 && keySet < kKeySetCount && button >= 1 && button <= kButtonCount;
 }
-bool ValidSlot(int slot) { return slot >= 1 && slot <= static_cast<int>(kComboKeyCount); }
+bool ValidSlot(int slot) {
+    return slot >= 1 && slot <= static_cast<int>(kComboKeyCount);
+}
 
 // The button kinds of the mode-switch choice, entries 1..6, with the code
 // they are rewritten to (byte 3 is the mask).
@@ -28,9 +30,9 @@ struct ChoiceKind {
     keys::FunctionCode base;
 };
 constexpr ChoiceKind kChoiceKinds[6] = {
-    {id::MiddleKey, {0x01, 0x04, 0x00, 0x00}}, {id::DpiLoop, {0x09, 0x00, 0x00, 0x00}},
+    {id::MiddleKey, {0x01, 0x04, 0x00, 0x00}},   {id::DpiLoop, {0x09, 0x00, 0x00, 0x00}},
     {id::DpiLoop + 1, {0x09, 0x01, 0x00, 0x00}}, {id::DpiLoop + 2, {0x09, 0x02, 0x00, 0x00}},
-    {id::Backward, {0x01, 0x08, 0x00, 0x00}},  {id::Forward, {0x01, 0x10, 0x00, 0x00}},
+    {id::Backward, {0x01, 0x08, 0x00, 0x00}},    {id::Forward, {0x01, 0x10, 0x00, 0x00}},
 };
 constexpr int kBackwardChoice = 5;
 constexpr std::uint8_t kLongPressMask = 0x08;
@@ -174,7 +176,6 @@ bool KeyAssignment::SettingAIMKey(int level) {
             found = true;
         }
     }
-    if (!found) context_.aimLevel = 1;
     return found;
 }
 
@@ -238,7 +239,9 @@ void KeyAssignment::RewriteGunMasks(int firstSet, int lastSet, std::uint8_t mask
     }
 }
 
-std::uint8_t KeyAssignment::ChoiceMask() const { return MaskOfChoice(options_.fireFunChoice); }
+std::uint8_t KeyAssignment::ChoiceMask() const {
+    return MaskOfChoice(options_.fireFunChoice);
+}
 
 std::string KeyAssignment::GameModeCode() const {
     return "07D1F0" + keys::HexByte(context_.profileSetting.offset);

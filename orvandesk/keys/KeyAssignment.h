@@ -88,7 +88,7 @@ public:
     void StoreComboSlot(int slot, const std::string& codeText);
 
     // SettingAIMKey: every "AIM Key" gets the level. False when there is
-    // none; the AIM level is back at 1 then.
+    // none; outside a bulk refresh the caller puts the level back to 1.
     bool SettingAIMKey(int level);
     // The level (1..12) the key set's AIM keys carry; the last one wins.
     std::optional<int> AimLevelOfKeySet(int keySet) const;

@@ -31,7 +31,8 @@ void TForm1::connectKeyMenu() {
         for (const MenuRow& r : list.rows) {
             auto* row = findChild<shell::SkinLabel*>(QString::fromLatin1(r.name));
             if (row == nullptr) continue;
-            connect(row, &shell::SkinLabel::entered, this, [this, row] { KeyStatusMouseEnter(row); });
+            connect(row, &shell::SkinLabel::entered, this,
+                    [this, row] { KeyStatusMouseEnter(row); });
             connect(row, &shell::SkinLabel::left, this, [this, row] { KeyStatusMouseLeave(row); });
             connect(row, &shell::SkinLabel::clicked, this, [this, row] { menuRowClick(row); });
         }
@@ -59,15 +60,15 @@ void TForm1::KeyStatusMouseEnter(QWidget* row) {
     // Rows are see-through labels; the one under the mouse gets a background.
     row->setAttribute(Qt::WA_TranslucentBackground, false);
     row->setAttribute(Qt::WA_NoSystemBackground, false);
-    row->setStyleSheet(QStringLiteral("#%1 { color: %2; background-color: %3; "
-                                      "border-left: 3px solid %4; }")
-                           .arg(row->objectName(), font.name(), back.name(),
-                                QLatin1String(kAccent)));
+    row->setStyleSheet(
+        QStringLiteral("#%1 { color: %2; background-color: %3; "
+                       "border-left: 3px solid %4; }")
+            .arg(row->objectName(), font.name(), back.name(), QLatin1String(kAccent)));
     // The deeper lists that do not belong to this row close.
     const MenuRow* r = nullptr;
     ListOfRow(row->objectName(), &r);
-    const QString own = r != nullptr && r->submenu != nullptr ? QString::fromLatin1(r->submenu)
-                                                              : QString();
+    const QString own =
+        r != nullptr && r->submenu != nullptr ? QString::fromLatin1(r->submenu) : QString();
     for (const MenuList& l : KeyMenuLists()) {
         if (l.depth > depth && own != QLatin1String(l.name)) {
             if (QWidget* w = control(QString::fromLatin1(l.name))) w->hide();
@@ -156,21 +157,22 @@ void TForm1::KeyStatusOnClick(int item) {
         const int slot = menuKeyNumber_;
         const std::string code = assignment_.AssignComboSlot(slot, item);
         if (code.empty()) return;
-        if (QWidget* b = control(QStringLiteral("btn_ComboKey%1").arg(slot, 3, 10, QLatin1Char('0'))))
+        if (QWidget* b =
+                control(QStringLiteral("btn_ComboKey%1").arg(slot, 3, 10, QLatin1Char('0'))))
             shell::SetCaption(b, QString::fromStdU16String(assignment_.comboSlotName(slot)));
         if (!imageLoading_) {
             const size_t at = orvan::ComboKeyOffset(static_cast<size_t>(slot));
             const auto& d = image_.data;
-            session_->device().WriteLiveEntry(static_cast<uint8_t>(at), d[at], d[at + 1],
-                                              d[at + 2], d[at + 3]);
+            session_->device().WriteLiveEntry(static_cast<uint8_t>(at), d[at], d[at + 1], d[at + 2],
+                                              d[at + 3]);
         }
         return;
     }
     int keySet = 0;
     int button = 0;
     if (!menuTarget(keySet, button)) return;
-    const auto view = menuFromEngineering_ ? orvan::AssignView::Engineering
-                                           : orvan::AssignView::KeyPage;
+    const auto view =
+        menuFromEngineering_ ? orvan::AssignView::Engineering : orvan::AssignView::KeyPage;
     const orvan::AssignResult result = assignment_.AssignItem(view, keySet, button, item);
     showButtonName(keySet, button);
     if (result == orvan::AssignResult::Refused) {
@@ -190,8 +192,8 @@ void TForm1::Key_AssemblyClick() {
     // The third mode offers the dialog too: its key table takes combinations
     // like the other two. Mode B keeps its last left button here as well
     // when its rule is on, as it does for every other choice.
-    const auto view = menuFromEngineering_ ? orvan::AssignView::Engineering
-                                           : orvan::AssignView::KeyPage;
+    const auto view =
+        menuFromEngineering_ ? orvan::AssignView::Engineering : orvan::AssignView::KeyPage;
     if (assignment_.LeftKeyRuleApplies(view, keySet) && assignment_.IsOnlyLeftKey(keySet, button))
         return;
     combinationTarget_ = {keySet, button};
@@ -252,6 +254,8 @@ void TForm1::SettingAIMKey(int level) {
     if (assignment_.SettingAIMKey(level)) {
         storedKeyChange();
     } else if (!imageLoading_) {
+        // No AIM key to carry the level: back to 200 DPI.
+        assignment_.context().aimLevel = 1;
         ShowMessageId("Str105");
     }
     showAimLevel(-1);
@@ -304,10 +308,10 @@ void TForm1::cb_IsGunFireModeClick(bool ticked) {
 
 void TForm1::RefreshComboKeys() {
     for (int n = 1; n <= 8; ++n) {
-        shell::ShowPicture(control("Img_ComboKey" + QString::number(n)),
-                           assignment_.ToggleTicked(n) ? QStringLiteral("CbS_E")
-                                                       : QStringLiteral("CbS_D"),
-                           store_);
+        shell::ShowPicture(
+            control("Img_ComboKey" + QString::number(n)),
+            assignment_.ToggleTicked(n) ? QStringLiteral("CbS_E") : QStringLiteral("CbS_D"),
+            store_);
     }
 }
 
@@ -349,7 +353,8 @@ void TForm1::refreshDeviceMacroList() {
     names->clear();
     // Rows like the menu's: its colours, the hover colours under the mouse.
     const QWidget* menu = control(QStringLiteral("Pnl_Main"));
-    const QColor back = menu != nullptr ? menu->palette().color(QPalette::Window) : QColor(Qt::black);
+    const QColor back =
+        menu != nullptr ? menu->palette().color(QPalette::Window) : QColor(Qt::black);
     names->setStyleSheet(
         QStringLiteral("#LB_Name { background-color: %1; color: %2; border: 1px solid %3; }"
                        " #LB_Name::item { height: %4px; padding-left: 6px; }"

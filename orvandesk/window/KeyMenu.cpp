@@ -71,9 +71,9 @@ constexpr MenuRow kMedia[] = {
     {"Key_Mute", 276, A::Item, 1106},
 };
 constexpr MenuRow kWww[] = {
-    {"Key_WWWHome", 280, A::Item, 1200},    {"Key_WWWSearch", 281, A::Item, 1201},
-    {"Key_WWWBack", 282, A::Item, 1202},    {"Key_WWWForward", 283, A::Item, 1203},
-    {"Key_WWWStop", 284, A::Item, 1204},    {"Key_WWWRefresh", 285, A::Item, 1205},
+    {"Key_WWWHome", 280, A::Item, 1200},      {"Key_WWWSearch", 281, A::Item, 1201},
+    {"Key_WWWBack", 282, A::Item, 1202},      {"Key_WWWForward", 283, A::Item, 1203},
+    {"Key_WWWStop", 284, A::Item, 1204},      {"Key_WWWRefresh", 285, A::Item, 1205},
     {"Key_WWWFavorites", 286, A::Item, 1206},
 };
 constexpr MenuRow kPc[] = {
@@ -84,15 +84,17 @@ constexpr MenuRow kPc[] = {
 };
 
 constexpr MenuList kLists[] = {
-    {"Pnl_Main", 0, kMain},      {"Pnl_MseKey", 1, kMouse},   {"Pnl_Special", 1, kSpecial},
-    {"Pnl_Media", 1, kMedia},    {"Pnl_WWW", 1, kWww},        {"Pnl_MyPC", 1, kPc},
-    {"Pnl_CPIKey", 2, kCpi},     {"Pnl_FireKey", 2, kFire},   {"Pnl_ACPI", 2, kPower},
+    {"Pnl_Main", 0, kMain},       {"Pnl_MseKey", 1, kMouse},    {"Pnl_Special", 1, kSpecial},
+    {"Pnl_Media", 1, kMedia},     {"Pnl_WWW", 1, kWww},         {"Pnl_MyPC", 1, kPc},
+    {"Pnl_CPIKey", 2, kCpi},      {"Pnl_FireKey", 2, kFire},    {"Pnl_ACPI", 2, kPower},
     {"Pnl_Profile", 2, kProfile}, {"Pnl_AdjustXY", 2, kAdjust},
 };
 
 }  // namespace
 
-std::span<const MenuList> KeyMenuLists() { return kLists; }
+std::span<const MenuList> KeyMenuLists() {
+    return kLists;
+}
 
 const MenuList* ListOfRow(const QString& rowName, const MenuRow** row) {
     for (const MenuList& list : kLists) {

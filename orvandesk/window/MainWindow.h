@@ -46,9 +46,9 @@ inline constexpr char kApplicationTitle[] = "Gaming Mouse";
 QRegion VisibleRegion(const QImage& picture);
 
 class TForm1 : public QWidget,
-              public shell::ShellHost,
-              public device::DeviceHost,
-              public keys::KeyDialogHost {
+               public shell::ShellHost,
+               public device::DeviceHost,
+               public keys::KeyDialogHost {
     Q_OBJECT
 public:
     explicit TForm1(WindowEnvironment environment, QWidget* parent = nullptr);

@@ -177,8 +177,8 @@ TEST_F(AssignmentTest, EveryButtonOfEveryKeySetTakesEveryMenuGroup) {
         for (int b = 2; b <= 12; ++b) {
             if (find("Key" + QString::number(b))->isHidden()) continue;
             const auto& path = groups[static_cast<size_t>(g++ % groups.size())];
-            SCOPED_TRACE(testing::Message() << "key set " << s << " button " << b << " "
-                                            << path.back());
+            SCOPED_TRACE(testing::Message()
+                         << "key set " << s << " button " << b << " " << path.back());
             click("Key" + QString::number(b));
             for (const char* name : path) {
                 QWidget* row = find(QString::fromLatin1(name));
@@ -232,7 +232,8 @@ TEST_F(AssignmentTest, TheMenuCutsItsRowsByKeySetAndFlipsAtTheEdges) {
 TEST_F(AssignmentTest, WithTheGunDisplayModeBReachesEveryRowAndMayLoseItsLeftKey) {
     beforeCreate = [](orvandesk::TForm1& w) {
         QByteArray org = w.skin().store().data(QStringLiteral("ORG")).value_or(QByteArray());
-        org.replace("GD_Enable=0", "GD_Enable=1").replace("ModeBCheckLeftKey=1", "ModeBCheckLeftKey=0");
+        org.replace("GD_Enable=0", "GD_Enable=1")
+            .replace("ModeBCheckLeftKey=1", "ModeBCheckLeftKey=0");
         w.skin().store().insert(QStringLiteral("ORG"), org);
     };
     startConnected();

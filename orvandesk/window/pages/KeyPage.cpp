@@ -37,8 +37,8 @@ void BuildMenus(QWidget* window) {
             entry->setGeometry(2, 1 + n * kMenuRowHeight, 156, kMenuRowHeight);
             if (!opens) return;
             // The arrow of a row that opens a list; the row itself takes the mouse.
-            auto* arrow = Label(panel, "ST_" + QString::fromLatin1(name).mid(4),
-                                QStringLiteral("\u203A"));
+            auto* arrow =
+                Label(panel, "ST_" + QString::fromLatin1(name).mid(4), QStringLiteral("\u203A"));
             arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
             arrow->setStyleSheet(QStringLiteral("color: #FF8A1F; font-weight: bold;"));
             arrow->setAlignment(Qt::AlignCenter);
