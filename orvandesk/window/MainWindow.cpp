@@ -430,6 +430,14 @@ void TForm1::HideAllMenu() {
           "Pnl_AdjustXY"}) {
         if (QWidget* w = control(QString::fromLatin1(name))) w->hide();
     }
+    // A row chosen or left behind with the lists shows plain the next time.
+    for (const MenuList& list : KeyMenuLists()) {
+        for (const MenuRow& r : list.rows) {
+            if (QWidget* row = control(QString::fromLatin1(r.name));
+                row && !row->styleSheet().isEmpty())
+                KeyStatusMouseLeave(row);
+        }
+    }
 }
 
 void TForm1::RefreshAPPage() {
