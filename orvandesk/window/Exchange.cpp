@@ -12,6 +12,7 @@
 #include "common/shell/StateImages.h"
 #include "orvandesk/image/ImageDistribution.h"
 #include "orvandesk/window/DeviceSession.h"
+#include "orvandesk/window/Lighting.h"
 #include "orvandesk/window/MainWindow.h"
 #include "orvandesk/window/pages/KeyPage.h"
 
@@ -23,8 +24,7 @@ constexpr int kFixedColourItem = 10;
 
 orvan::DefaultsContext TForm1::defaultsContext() const {
     orvan::DefaultsContext context;
-    // The LED type and package selections come with the lighting page; until
-    // then the defaults are those of the RGB type and package.
+    lighting_->ledType().Fill(context);
     context.memoryKindI2c = session_->detectedI2c();
     return context;
 }
@@ -93,6 +93,7 @@ void TForm1::RefreshUI() {
         const int flash = image_.data[orvan::field::ButtonFlash];
         effect->setCurrentIndex(std::clamp(flash < 2 ? flash : flash - 4, 0, effect->count() - 1));
     }
+    lighting_->RefreshLighting();
     const int m = pageMark();
     RefreshProfileKeys(m >= 1 && m <= 3 ? m - 1 : 0);
 }
@@ -138,6 +139,7 @@ void TForm1::OnMouseLostView() {
     processPendingEvents();
     RefreshErrorAP();
     clearMacroViews(true);
+    lighting_->ForgetLedType();
     // The LED type and the remembered report rate are forgotten by their pages.
     setOverlaysVisible(true);
     RefreshFormMessagDialog(languageText("Str100") + QStringLiteral("\r\r") +

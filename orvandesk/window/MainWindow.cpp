@@ -28,6 +28,7 @@
 #include "orvandesk/exchange/Connection.h"
 #include "orvandesk/window/DeviceSession.h"
 #include "orvandesk/window/KeyMenu.h"
+#include "orvandesk/window/Lighting.h"
 #include "orvandesk/window/pages/Pages.h"
 
 namespace orvandesk {
@@ -85,6 +86,7 @@ TForm1::TForm1(WindowEnvironment environment, QWidget* parent)
     buildControls();
     skin_ = new shell::Skin(this, store_, *this, this);
     session_ = std::make_unique<DeviceSession>(*this, env_);
+    lighting_ = new LightingPage(*this);
     connectHandlers();
 }
 
@@ -482,6 +484,7 @@ void TForm1::Btn_WebLinkClick() {
 
 void TForm1::Btn_LangClick(int k) {
     skin_->SwitchLanguage(k);
+    lighting_->RefreshCaptions();
     // Key labels show function names, which the language decides.
     const int m = pageMark();
     RefreshProfileKeys(m >= 1 && m <= 3 ? m - 1 : 0);

@@ -37,6 +37,7 @@ class Skin;
 namespace orvandesk {
 
 class DeviceSession;
+class LightingPage;
 
 inline constexpr char kMainWindowCaption[] = "Orvan Gaming Mouse v1.0";
 inline constexpr char kApplicationTitle[] = "Gaming Mouse";
@@ -189,6 +190,7 @@ public:
     orvan::ConfigImage& image() { return image_; }
     const orvan::KeyTextTable& keyTexts() const { return keyTexts_; }
     DeviceSession& session() { return *session_; }
+    LightingPage& lighting() { return *lighting_; }
     shell::Skin& skin() { return *skin_; }
     shell::TFormLoadingUI* busyWindow() const { return busy_; }
     const QString& applicationTitle() const { return applicationTitle_; }
@@ -248,6 +250,7 @@ private:
     shell::ResourceStore store_;
     shell::Skin* skin_ = nullptr;
     std::unique_ptr<DeviceSession> session_;
+    LightingPage* lighting_ = nullptr;  // a child of the window
     QPointer<shell::TFormLoadingUI> busy_;
     QSystemTrayIcon* tray_ = nullptr;
     QString applicationTitle_ = QString::fromLatin1(kApplicationTitle);
