@@ -102,6 +102,11 @@ struct ShownCase {
     int stepPosition;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ShownCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
 class LightingShownTest : public LightingTest, public ::testing::WithParamInterface<ShownCase> {};
 
 TEST_P(LightingShownTest, WhatTheImageShows) {
