@@ -14,6 +14,7 @@
 #include "common/platform/hid/HidTrace.h"
 #include "common/platform/hid/SimulatedHidSystem.h"
 #include "common/platform/hidraw/HidrawSystem.h"
+#include "common/platform/pointer/PointerStore.h"
 #include "common/shell/window/SingleInstance.h"
 #include "orvandesk/app/SimulatedMouseStore.h"
 #include "orvandesk/app/SimulatorPanel.h"
@@ -69,6 +70,8 @@ int main(int argc, char** argv) {
     environment.hid = hid;
     environment.clock = clock.get();
     environment.devTimerIntervalMs = static_cast<int>(3500 / scale);
+    environment.pointer =
+        std::make_shared<platform::PointerStore>(platform::PointerStore::DefaultPath());
     orvandesk::TForm1 window(environment);
     if (!window.FormCreate()) return 1;
     window.createBusyWindow();

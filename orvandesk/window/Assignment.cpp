@@ -13,6 +13,7 @@
 #include "common/shell/SkinStyle.h"
 #include "common/shell/StateImages.h"
 #include "orvandesk/image/ImageLayout.h"
+#include "orvandesk/window/AdvancedSettings.h"
 #include "orvandesk/window/DeviceSession.h"
 #include "orvandesk/window/KeyMenu.h"
 #include "orvandesk/window/MainWindow.h"
@@ -270,6 +271,7 @@ void TForm1::showAimLevel(int keySet) {
     if (QWidget* value = control(QStringLiteral("lbl_AIMDPIValue"))) {
         shell::SetCaption(value, languageText(keys::TextIdName(299 + level).c_str()));
     }
+    advanced_->showAimLevel(level);
 }
 
 void TForm1::applyOptionWrite(orvan::OptionWrite write) {

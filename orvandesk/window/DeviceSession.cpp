@@ -6,6 +6,7 @@
 #include <QThread>
 
 #include "orvandesk/device/OrvanCommands.h"
+#include "orvandesk/window/AdvancedSettings.h"
 #include "orvandesk/window/MainWindow.h"
 
 namespace orvandesk {
@@ -26,8 +27,7 @@ DeviceSession::DeviceSession(TForm1& window, const WindowEnvironment& environmen
     hooks.postToWindow = [this](std::function<void()> task) {
         QMetaObject::invokeMethod(&window_, std::move(task), Qt::QueuedConnection);
     };
-    // The DPI page's current-level read comes with the DPI work.
-    hooks.refreshCurrentDpi = {};
+    hooks.refreshCurrentDpi = [this] { window_.advanced().RefreshCurrentDPIStatus(); };
     hooks.refreshCurrentProfile = [this] { window_.RefreshCurrentProfileStatus(); };
     reader_ = std::make_unique<orvan::NotificationReader>(link_, clock_, window.statusRefreshFlag(),
                                                           std::move(hooks));

@@ -11,6 +11,7 @@
 #include "common/shell/SkinPicture.h"
 #include "common/shell/StateImages.h"
 #include "orvandesk/image/ImageDistribution.h"
+#include "orvandesk/window/AdvancedSettings.h"
 #include "orvandesk/window/DeviceSession.h"
 #include "orvandesk/window/Lighting.h"
 #include "orvandesk/window/MainWindow.h"
@@ -58,7 +59,7 @@ void TForm1::Btn_Read() {
         session_->exchange().ReadImage(defaultsContext(), hooks);
     }
     DataBufToUI();
-    // The pointer settings are read again here once the advanced page shows them.
+    advanced_->refreshPointer();
     const int m = pageMark();
     const int k = m >= 1 && m <= 3 ? m : 1;
     ButtonTypeB_1IconInit();
@@ -94,6 +95,7 @@ void TForm1::RefreshUI() {
         effect->setCurrentIndex(std::clamp(flash < 2 ? flash : flash - 4, 0, effect->count() - 1));
     }
     lighting_->RefreshLighting();
+    advanced_->refreshFromImage();
     const int m = pageMark();
     RefreshProfileKeys(m >= 1 && m <= 3 ? m - 1 : 0);
 }
@@ -140,7 +142,7 @@ void TForm1::OnMouseLostView() {
     RefreshErrorAP();
     clearMacroViews(true);
     lighting_->ForgetLedType();
-    // The LED type and the remembered report rate are forgotten by their pages.
+    advanced_->forgetReportRate();
     setOverlaysVisible(true);
     RefreshFormMessagDialog(languageText("Str100") + QStringLiteral("\r\r") +
                             languageText("Str101"));

@@ -26,6 +26,7 @@
 #include "common/shell/window/BusyWindow.h"
 #include "common/shell/window/MessageDialog.h"
 #include "orvandesk/exchange/Connection.h"
+#include "orvandesk/window/AdvancedSettings.h"
 #include "orvandesk/window/DeviceSession.h"
 #include "orvandesk/window/KeyMenu.h"
 #include "orvandesk/window/Lighting.h"
@@ -86,6 +87,8 @@ TForm1::TForm1(WindowEnvironment environment, QWidget* parent)
     buildControls();
     skin_ = new shell::Skin(this, store_, *this, this);
     session_ = std::make_unique<DeviceSession>(*this, env_);
+    advanced_ = new AdvancedSettings(*this, env_.pointer);
+    advanced_->attach();
     lighting_ = new LightingPage(*this);
     connectHandlers();
 }
@@ -318,7 +321,8 @@ bool TForm1::FormCreate() {
         static_cast<uint8_t>(skin_->org().revProId)));
     // 18. The default configuration while no mouse is connected.
     RefreshErrorAP();
-    // 19. The pointer settings come with the advanced page.
+    // 19. The pointer settings.
+    advanced_->refreshPointer();
     // 20. The application title of the active language.
     setApplicationTitle(languageText("Title"));
     // 22. Page 1 only.

@@ -38,6 +38,7 @@ namespace orvandesk {
 
 class DeviceSession;
 class LightingPage;
+class AdvancedSettings;
 
 inline constexpr char kMainWindowCaption[] = "Orvan Gaming Mouse v1.0";
 inline constexpr char kApplicationTitle[] = "Gaming Mouse";
@@ -191,6 +192,7 @@ public:
     const orvan::KeyTextTable& keyTexts() const { return keyTexts_; }
     DeviceSession& session() { return *session_; }
     LightingPage& lighting() { return *lighting_; }
+    AdvancedSettings& advanced() { return *advanced_; }
     shell::Skin& skin() { return *skin_; }
     shell::TFormLoadingUI* busyWindow() const { return busy_; }
     const QString& applicationTitle() const { return applicationTitle_; }
@@ -251,6 +253,7 @@ private:
     shell::Skin* skin_ = nullptr;
     std::unique_ptr<DeviceSession> session_;
     LightingPage* lighting_ = nullptr;  // a child of the window
+    AdvancedSettings* advanced_ = nullptr;  // a child of the window
     QPointer<shell::TFormLoadingUI> busy_;
     QSystemTrayIcon* tray_ = nullptr;
     QString applicationTitle_ = QString::fromLatin1(kApplicationTitle);

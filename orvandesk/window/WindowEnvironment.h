@@ -8,6 +8,7 @@
 
 #include "common/platform/clock/Clock.h"
 #include "common/platform/hid/HidSystem.h"
+#include "common/platform/pointer/PointerSettings.h"
 
 namespace orvandesk {
 
@@ -17,6 +18,8 @@ struct WindowEnvironment {
     // The detection timer's period in real milliseconds: 3500 divided by the
     // clock's speed-up, so a scaled clock keeps the timer in step.
     int devTimerIntervalMs = 3500;
+    // The desktop pointer settings the advanced page edits; none: not shown.
+    std::shared_ptr<platform::PointerSettings> pointer;
 };
 
 }  // namespace orvandesk

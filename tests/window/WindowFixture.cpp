@@ -45,6 +45,7 @@ void WindowTest::start(std::optional<std::vector<uint8_t>> image) {
     orvandesk::WindowEnvironment env;
     env.hid = seenHid ? seenHid : hid;
     env.clock = &clock;
+    env.pointer = pointer;
     env.devTimerIntervalMs = 3600 * 1000;  // tests run the tick themselves
     window = std::make_unique<orvandesk::TForm1>(env);
     if (beforeCreate) beforeCreate(*window);

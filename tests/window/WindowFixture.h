@@ -52,6 +52,8 @@ protected:
     ModalWatcher modals;
     // The HID system the window sees, when it is not `hid` itself.
     std::shared_ptr<platform::HidSystem> seenHid;
+    // The pointer settings the window edits; none by default.
+    std::shared_ptr<platform::PointerSettings> pointer;
     // Runs on the new window before its creation sequence (replacing resources).
     std::function<void(orvandesk::TForm1&)> beforeCreate;
 
