@@ -13,6 +13,7 @@
 #include "common/shell/SkinStyle.h"
 #include "orvandesk/image/FieldCodec.h"
 #include "orvandesk/image/ImageLayout.h"
+#include "orvandesk/window/AfterTransfer.h"
 #include "orvandesk/window/DeviceSession.h"
 #include "orvandesk/window/MainWindow.h"
 
@@ -338,17 +339,9 @@ void AdvancedSettings::forgetReportRate() {
 }
 
 void AdvancedSettings::RefreshCurrentDPIStatus() {
-    if (w_.imageLoading()) {
-        // A read now would cut into the transfer that is under way.
-        if (!dpiRefreshPending_) {
-            dpiRefreshPending_ = true;
-            QTimer::singleShot(100, this, [this] {
-                dpiRefreshPending_ = false;
-                RefreshCurrentDPIStatus();
-            });
-        }
+    if (PostponeWhileLoading(w_.imageLoading(), dpiRefreshPending_, this,
+                             [this] { RefreshCurrentDPIStatus(); }))
         return;
-    }
     w_.statusRefreshFlag() = true;
     if (w_.session().detectedI2c()) {
         uint8_t level = 0xFF;

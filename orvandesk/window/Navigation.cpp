@@ -11,6 +11,7 @@
 #include "common/shell/SkinPicture.h"
 #include "common/shell/StateImages.h"
 #include "orvandesk/image/ImageLayout.h"
+#include "orvandesk/window/AfterTransfer.h"
 #include "orvandesk/window/DeviceSession.h"
 #include "orvandesk/window/KeyMenu.h"
 #include "orvandesk/window/MainWindow.h"
@@ -180,18 +181,9 @@ void TForm1::Btn_Engineer_0Click() {
 }
 
 void TForm1::RefreshCurrentProfileStatus() {
-    if (imageLoading_) {
-        // A transfer is under way and pumps events between its chunks; a read
-        // now would cut into it. Follow the mouse once the transfer is done.
-        if (!profileRefreshPending_) {
-            profileRefreshPending_ = true;
-            QTimer::singleShot(100, this, [this] {
-                profileRefreshPending_ = false;
-                RefreshCurrentProfileStatus();
-            });
-        }
+    if (PostponeWhileLoading(imageLoading_, profileRefreshPending_, this,
+                             [this] { RefreshCurrentProfileStatus(); }))
         return;
-    }
     statusRefresh_ = true;
     int k = -1;
     if (session_->detectedI2c()) {
